@@ -1,0 +1,222 @@
+#include "cli_options.h"
+
+#include "commands.h"
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <map>
+#include <sstream>
+
+namespace vavivor::cli {
+
+namespace {
+
+struct OptionSpec {
+    Option id;
+    QStringList names;
+    QString valueName; // empty for a flag
+};
+
+const std::vector<OptionSpec>& optionSpecs() {
+    static const std::vector<OptionSpec> specs{
+        {Option::Genes, {"genes"}, "P1,...,P8"},
+        {Option::Layout, {"layout"}, "cell|full"},
+        {Option::Format, {"format"}, "FORMAT"},
+        {Option::Output, {"o", "output"}, "FILE"},
+        {Option::Seed, {"seed"}, "N"},
+        {Option::Size, {"size"}, "N"},
+        {Option::All, {"all"}, {}},
+    };
+    return specs;
+}
+
+QString displayName(const OptionSpec& spec) {
+    return (spec.names.first().size() == 1 ? "-" : "--") + spec.names.first();
+}
+
+bool accepts(const Command& command, Option id) {
+    return std::find(command.options.begin(), command.options.end(), id) != command.options.end();
+}
+
+std::optional<long long> wholeNumber(const QString& text, long long low, long long high) {
+    bool ok = false;
+    const long long value = text.toLongLong(&ok);
+    if (!ok || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Fills one option's value into `options`; returns an error line or nothing.
+std::string takeValue(Option id, const QString& value, const Command& command,
+                      CliOptions& options) {
+    switch (id) {
+    case Option::Genes: {
+        options.genes = parseGeneList(value.toStdString());
+        if (!options.genes) {
+            return "--genes needs eight positions 1..9 separated by commas, not '" +
+                   value.toStdString() + "'";
+        }
+        return {};
+    }
+    case Option::Layout:
+        if (value == "cell") {
+            options.layout = Layout::Cell;
+        } else if (value == "full") {
+            options.layout = Layout::Full;
+        } else {
+            return "--layout is cell or full, not '" + value.toStdString() + "'";
+        }
+        return {};
+    case Option::Format:
+        options.format = value.toStdString();
+        if (std::find(command.formats.begin(), command.formats.end(), options.format) ==
+            command.formats.end()) {
+            std::string allowed;
+            for (const auto& f : command.formats) {
+                allowed += (allowed.empty() ? "" : ", ") + f;
+            }
+            return command.name + " knows the formats " + allowed + ", not '" + options.format +
+                   "'";
+        }
+        return {};
+    case Option::Output:
+        if (value.isEmpty()) {
+            return "-o needs a file name";
+        }
+        options.output = value.toStdString();
+        return {};
+    case Option::Seed: {
+        const auto seed = wholeNumber(value, 0, 4294967295LL);
+        if (!seed) {
+            return "--seed needs a whole number 0..4294967295, not '" + value.toStdString() + "'";
+        }
+        options.seed = static_cast<std::uint32_t>(*seed);
+        return {};
+    }
+    case Option::Size: {
+        const auto size = wholeNumber(value, 16, 8192);
+        if (!size) {
+            return "--size needs a whole number of pixels 16..8192, not '" + value.toStdString() +
+                   "'";
+        }
+        options.size = static_cast<int>(*size);
+        return {};
+    }
+    case Option::All:
+        options.all = true;
+        return {};
+    }
+    return {};
+}
+
+} // namespace
+
+ParseResult parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    std::map<Option, QCommandLineOption> parserOptions;
+    for (const auto& spec : optionSpecs()) {
+        const QCommandLineOption option = spec.valueName.isEmpty()
+                                              ? QCommandLineOption(spec.names)
+                                              : QCommandLineOption(spec.names, {}, spec.valueName);
+        parser.addOption(option);
+        parserOptions.emplace(spec.id, option);
+    }
+    const QCommandLineOption helpOption(QStringList{"h", "help"});
+    parser.addOption(helpOption);
+
+    ParseResult result;
+    if (!parser.parse(QStringList{"vavivor-cli"} + arguments)) {
+        result.error = parser.errorText().toStdString();
+        return result;
+    }
+    if (parser.isSet(helpOption)) {
+        result.help = true;
+        return result;
+    }
+    const QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty()) {
+        result.error = "no command given (try --help)";
+        return result;
+    }
+    const Command* command = findCommand(positional.first().toStdString());
+    if (command == nullptr) {
+        result.error = "unknown command '" + positional.first().toStdString() + "' (try --help)";
+        return result;
+    }
+
+    CliOptions options;
+    options.command = command->name;
+    options.format = command->formats.empty() ? std::string() : command->formats.front();
+    for (const auto& spec : optionSpecs()) {
+        const QCommandLineOption& option = parserOptions.at(spec.id);
+        if (!parser.isSet(option)) {
+            if (std::find(command->required.begin(), command->required.end(), spec.id) !=
+                command->required.end()) {
+                result.error = command->name + " needs " + displayName(spec).toStdString();
+                return result;
+            }
+            continue;
+        }
+        if (!accepts(*command, spec.id)) {
+            result.error = command->name + " does not take " + displayName(spec).toStdString();
+            return result;
+        }
+        const QStringList values = parser.values(option);
+        if (values.size() > 1) {
+            result.error = displayName(spec).toStdString() + " is given more than once";
+            return result;
+        }
+        const std::string error =
+            takeValue(spec.id, values.isEmpty() ? QString() : values.first(), *command, options);
+        if (!error.empty()) {
+            result.error = error;
+            return result;
+        }
+    }
+    for (qsizetype i = 1; i < positional.size(); ++i) {
+        options.arguments.push_back(positional[i].toStdString());
+    }
+    const auto count = static_cast<int>(options.arguments.size());
+    if (count < command->minArguments ||
+        (command->maxArguments >= 0 && count > command->maxArguments)) {
+        result.error = "usage: vavivor-cli " + command->synopsis;
+        return result;
+    }
+    if (options.output.empty() && (options.format == "png" || options.format == "svg")) {
+        result.error = "--format " + options.format + " needs -o FILE";
+        return result;
+    }
+    if (options.size != 0 && options.format != "png") {
+        result.error = "--size goes with --format png";
+        return result;
+    }
+    result.options = std::move(options);
+    return result;
+}
+
+std::string usageText() {
+    std::ostringstream text;
+    text << "Usage: vavivor-cli COMMAND [OPTIONS]\n\n"
+            "Draws Vavivor figures and reads storage files without a window.\n"
+            "Gene positions are whole numbers 1..9 in gene order.\n\nCommands:\n";
+    for (const Command& command : commands()) {
+        text << "  vavivor-cli " << command.synopsis << "\n      " << command.description << "\n";
+    }
+    text << "\nOptions:\n"
+            "  --genes P1,...,P8   the eight gene positions of the central figure\n"
+            "  --layout cell|full  draw as a grid cell (default) or as the full screen\n"
+            "  --format FORMAT     what to write (each command lists its formats; the first is\n"
+            "                      the default)\n"
+            "  -o FILE             write to FILE instead of standard output (needed for svg and\n"
+            "                      png)\n"
+            "  --seed N            the seed of the random chain, 0..4294967295\n"
+            "  --size N            size of png output in pixels\n"
+            "  -h, --help          this text\n\n"
+            "Exit status: 0 done, 1 a file or record could not be read or written,\n"
+            "2 a bad command line.\n";
+    return text.str();
+}
+
+} // namespace vavivor::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "cli_options.h"
+#include "core/picture.h"
+
+#include <cstddef>
+#include <functional>
+#include <iosfwd>
+#include <limits>
+#include <string>
+
+namespace vavivor::cli {
+
+// One line "x1 y1 x2 y2" (four decimals) for each black line among items [from, to).
+void writeSegments(const Picture& picture, std::ostream& out, std::size_t from = 0,
+                   std::size_t to = std::numeric_limits<std::size_t>::max());
+
+// Writes the picture to `path` as the options' format (svg or png, `size` pixels, 1000 unless
+// --size says otherwise). Returns an exit status; a failure is one line on `err`.
+int writePictureFile(const Picture& picture, const CliOptions& options, const std::string& path,
+                     std::ostream& err);
+
+// Opens `path` for text output, or standard output for an empty path, and hands the stream to
+// `write`. Returns an exit status.
+int withTextOutput(const std::string& path, std::ostream& out, std::ostream& err,
+                   const std::function<void(std::ostream&)>& write);
+
+} // namespace vavivor::cli

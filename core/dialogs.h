@@ -1,0 +1,32 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace vavivor {
+
+enum class PrintChoice { Print, Continue };
+
+// The modal dialogs of the program. Every call returns when the user has answered.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A message box with an OK button only.
+    virtual void message(const std::string& text, const std::string& title) = 0;
+    // A message box with Yes and No; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    // The text input box: the typed text, or nothing for Cancel.
+    virtual std::optional<std::string> askText(const std::string& prompt,
+                                               const std::string& title) = 0;
+    // The open dialog for storage files (filter *.zlr, default suffix zlr): the chosen path,
+    // or nothing when the user cancelled. With mustExist only an existing file can be chosen.
+    virtual std::optional<std::string> chooseStorageFile(const std::string& title,
+                                                         bool mustExist) = 0;
+    // The printer-setup dialog; false when it was cancelled or failed.
+    virtual bool setupPrinter(const std::string& title) = 0;
+    // The modal print-or-continue dialog frmZelDia1; its close box answers Continue.
+    virtual PrintChoice askPrintChoice() = 0;
+};
+
+} // namespace vavivor

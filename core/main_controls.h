@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace vavivor {
+
+// The controls of the main window that the logic reads and writes, by the names they have
+// on the window.
+class MainControls {
+public:
+    virtual ~MainControls() = default;
+
+    // Caption of the position box lblGR(gene).
+    [[nodiscard]] virtual std::string geneCaption(int gene) const = 0;
+    // Writes the caption of lblGR(gene); the window then runs the editor's change handler
+    // (geneCaptionChanged) and lets the up/down control follow the caption.
+    virtual void setGeneCaption(int gene, const std::string& caption) = 0;
+    // Caption of the gene name lblGene(gene).
+    virtual void setGeneNameCaption(int gene, const std::string& caption) = 0;
+    // Caption of the value display lblGeneV(gene).
+    virtual void setGeneValueCaption(int gene, const std::string& caption) = 0;
+
+    virtual void setSaveEnabled(bool enabled) = 0;   // mnuZELsave
+    virtual void setLoadEnabled(bool enabled) = 0;   // mnuZELload
+    virtual void setReviewVisible(bool visible) = 0; // cmdZELMrep
+    // Label2 and Label3 together.
+    virtual void showRecordLabels(bool visible) = 0;
+    // Caption of Label3, the number of the loaded record.
+    virtual void setRecordNumberCaption(const std::string& caption) = 0;
+    // A short note in the status bar about what just happened.
+    virtual void showStatus(const std::string& text) = 0;
+};
+
+} // namespace vavivor

@@ -1,0 +1,53 @@
+#include "number_text.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace vavivor {
+
+double roundHalfEven(double value) {
+    // nearbyint follows the current rounding mode, which is to-nearest-even unless someone
+    // changed it; say so explicitly rather than rely on it.
+    const int saved = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(value);
+    std::fesetround(saved);
+    return rounded;
+}
+
+std::optional<std::int16_t> toInt16(double value) {
+    if (std::isnan(value)) {
+        return std::nullopt;
+    }
+    const double r = roundHalfEven(value);
+    if (r < std::numeric_limits<std::int16_t>::min() ||
+        r > std::numeric_limits<std::int16_t>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(r);
+}
+
+std::string singleText(float value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.7g", static_cast<double>(value));
+    std::string text = buffer;
+    if (text == "-0") {
+        text = "0";
+    }
+    return text;
+}
+
+std::int16_t captionNumber(std::string_view caption) {
+    const std::string text(caption);
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end == text.c_str()) {
+        return 0;
+    }
+    return toInt16(value).value_or(0);
+}
+
+} // namespace vavivor

@@ -1,0 +1,141 @@
+#include "renderer.h"
+
+#include <cmath>
+#include <string>
+
+namespace vavivor {
+
+namespace {
+
+constexpr int kHalfTurn = 180;
+constexpr double kFillShare = 0.9;
+constexpr double kLabelOffset = 9.0 / 20.0;
+constexpr double kNumberOffset = 7.0 / 20.0;
+
+// The two sub-branches of a segment that ends at `end` with `direction`.
+struct Split {
+    float plusDirection;
+    double plusLength;
+    float minusDirection;
+    double minusLength;
+    int plusSide;
+    int minusSide;
+};
+
+Split splitBranch(const GeneValues& g, double length, float direction, int side) {
+    const float mainAngle = g[1];
+    const float lengthRatio = g[4];
+    if (direction == static_cast<float>(kHalfTurn)) {
+        const double childLength = length * lengthRatio;
+        return {direction + mainAngle, childLength, direction - mainAngle, childLength, 0, 1};
+    }
+    const float turnPlus = mainAngle + g[2 + side];
+    const float turnMinus = mainAngle + g[3 - side];
+    return {direction + turnPlus,
+            length * lengthRatio * g[5 + side],
+            direction - turnMinus,
+            length * lengthRatio * g[6 - side],
+            1 - side,
+            1 - side};
+}
+
+} // namespace
+
+Point segmentEnd(const GeneValues& genes, double piValue, double x, double y, double length,
+                 float direction) {
+    const double aspect = genes[7];
+    const double r = (direction * piValue) / kHalfTurn;
+    const double x2 = x + length * std::sin(r);
+    double y2 = y - length * std::cos(r);
+    y2 = (y2 + (aspect - 1.0) * y) / aspect;
+    return {x2, y2};
+}
+
+void measureBranch(RendererState& renderer, const GeneValues& genes, float depth, double x,
+                   double y, double length, float direction, int side) {
+    const Point end = segmentEnd(genes, renderer.piValue, x, y, length, direction);
+    if (end.x > renderer.boxMaxX) {
+        renderer.boxMaxX = end.x;
+    }
+    if (end.x < renderer.boxMinX) {
+        renderer.boxMinX = end.x;
+    }
+    if (end.y > renderer.boxMaxY) {
+        renderer.boxMaxY = end.y;
+    }
+    if (end.y < renderer.boxMinY) {
+        renderer.boxMinY = end.y;
+    }
+    if (depth > 1.0F) {
+        const Split s = splitBranch(genes, length, direction, side);
+        measureBranch(renderer, genes, depth - 1.0F, end.x, end.y, s.plusLength, s.plusDirection,
+                      s.plusSide);
+        measureBranch(renderer, genes, depth - 1.0F, end.x, end.y, s.minusLength, s.minusDirection,
+                      s.minusSide);
+    }
+}
+
+void drawBranch(const RendererState& renderer, const GeneValues& genes, DrawingSurface& surface,
+                float depth, double x, double y, double length, float direction, int side) {
+    const Point end = segmentEnd(genes, renderer.piValue, x, y, length, direction);
+    surface.line(x, y, end.x, end.y, kBlack);
+    if (depth > 1.0F) {
+        const Split s = splitBranch(genes, length, direction, side);
+        drawBranch(renderer, genes, surface, depth - 1.0F, end.x, end.y, s.plusLength,
+                   s.plusDirection, s.plusSide);
+        drawBranch(renderer, genes, surface, depth - 1.0F, end.x, end.y, s.minusLength,
+                   s.minusDirection, s.minusSide);
+    }
+}
+
+void drawCell(RendererState& renderer, DrawingSurface& surface, const GeneValues& genes, double x,
+              double y, double refLength, int startAngle, double cellWidth, int number,
+              std::string_view label, std::int16_t picScale) {
+    const double p = picScale;
+    const double half = p / 2.0;
+    renderer.boxMaxX = renderer.boxMinX = renderer.boxMaxY = renderer.boxMinY = half;
+    const double trunk = p * (refLength / cellWidth);
+    measureBranch(renderer, genes, genes[0], half, half, trunk, static_cast<float>(startAngle), 0);
+    renderer.boxWidth = renderer.boxMaxX - renderer.boxMinX;
+    const double height = renderer.boxMaxY - renderer.boxMinY;
+    renderer.figScale = static_cast<float>(
+        renderer.boxWidth > height ? p * kFillShare / renderer.boxWidth : p * kFillShare / height);
+    const double scale = renderer.figScale;
+    renderer.figOffset = static_cast<float>(
+        (height * scale / 2.0 - (renderer.boxMaxY - half) * scale) * cellWidth / p);
+
+    surface.line(x, y, x - kLabelOffset * cellWidth, y + kLabelOffset * cellWidth,
+                 renderer.backColour);
+    surface.printText(label);
+    if (number > 0) {
+        surface.line(x, y, x + kNumberOffset * cellWidth, y - kNumberOffset * cellWidth,
+                     renderer.backColour);
+        std::string text = " ";
+        text += std::to_string(number);
+        surface.printText(text);
+    }
+    drawBranch(renderer, genes, surface, genes[0], x, y + renderer.figOffset,
+               refLength * renderer.figScale, static_cast<float>(startAngle), 0);
+}
+
+void clearSurface(DrawingSurface& surface) {
+    surface.clear();
+}
+
+void prepareSurface(DrawingSurface& surface, int gridFlag, std::int16_t gridN,
+                    std::int16_t picScale) {
+    clearSurface(surface);
+    if (gridFlag != 0) {
+        return;
+    }
+    surface.setScale(0, gridN, gridN, 0);
+    surface.setLineWidth(2);
+    for (int k = 1; k < gridN; ++k) {
+        surface.line(k, 0, k, gridN, kBlack);
+        surface.line(0, k, gridN, k, kBlack);
+    }
+    surface.setScale(0, picScale, picScale, 0);
+    surface.setLineWidth(1);
+}
+
+} // namespace vavivor

@@ -1,0 +1,112 @@
+#include "picture_area.h"
+
+#include "picture_painter.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace vavivor {
+
+PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureArea::setScale(double left, double top, double right, double bottom) {
+    m_record.setScale(left, top, right, bottom);
+}
+
+void PictureArea::setLineWidth(int pixels) {
+    m_record.setLineWidth(pixels);
+}
+
+void PictureArea::line(double x1, double y1, double x2, double y2, Colour colour) {
+    m_record.line(x1, y1, x2, y2, colour);
+    changed();
+}
+
+void PictureArea::rectangle(double x1, double y1, double x2, double y2, Colour colour) {
+    m_record.rectangle(x1, y1, x2, y2, colour);
+    changed();
+}
+
+void PictureArea::printText(std::string_view text) {
+    m_record.printText(text);
+    changed();
+}
+
+void PictureArea::clear() {
+    m_record.clear();
+    m_image = QImage();
+    m_painted = 0;
+    update();
+}
+
+void PictureArea::changed() {
+    // Painting happens at the next paint event, so a whole screen of figures is rasterised
+    // in one go.
+    update();
+}
+
+const QImage& PictureArea::image() {
+    flush();
+    return m_image;
+}
+
+void PictureArea::flush() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_image.size() != pixels || m_image.devicePixelRatio() != ratio) {
+        m_image = QImage(pixels, QImage::Format_RGB32);
+        m_image.setDevicePixelRatio(ratio);
+        m_image.fill(Qt::white);
+        m_painted = 0;
+    }
+    const auto& items = m_record.picture().items();
+    if (m_painted == items.size()) {
+        return;
+    }
+    QPainter painter(&m_image);
+    paintPicture(painter, m_record.picture(), QRectF(QPointF(0, 0), QSizeF(size())), {}, m_painted);
+    m_painted = items.size();
+}
+
+void PictureArea::paintEvent(QPaintEvent* /*event*/) {
+    flush();
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), m_image);
+}
+
+void PictureArea::resizeEvent(QResizeEvent* event) {
+    m_painted = 0;
+    m_image = QImage();
+    QWidget::resizeEvent(event);
+}
+
+void PictureArea::mousePressEvent(QMouseEvent* event) {
+    int button = 0;
+    switch (event->button()) {
+    case Qt::LeftButton:
+        button = 1;
+        break;
+    case Qt::RightButton:
+        button = 2;
+        break;
+    case Qt::MiddleButton:
+        button = 4;
+        break;
+    default:
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    const int shift = (mods.testFlag(Qt::ShiftModifier) ? 1 : 0) +
+                      (mods.testFlag(Qt::ControlModifier) ? 2 : 0) +
+                      (mods.testFlag(Qt::AltModifier) ? 4 : 0);
+    const PictureScale s = m_record.scale();
+    const QPointF p = event->position();
+    const auto x = static_cast<float>(s.left + p.x() / width() * (s.right - s.left));
+    const auto y = static_cast<float>(s.top + p.y() / height() * (s.bottom - s.top));
+    emit mouseDown(button, shift, x, y);
+}
+
+} // namespace vavivor

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/picture.h"
+
+#include <QImage>
+#include <QWidget>
+#include <cstddef>
+
+namespace vavivor {
+
+// A picture area of the main window: a white widget that keeps what is drawn on it as a
+// persistent image, shown again unchanged after being hidden or covered.
+class PictureArea : public QWidget, public DrawingSurface {
+    Q_OBJECT
+
+public:
+    explicit PictureArea(QWidget* parent = nullptr);
+
+    void setScale(double left, double top, double right, double bottom) override;
+    void setLineWidth(int pixels) override;
+    void line(double x1, double y1, double x2, double y2, Colour colour) override;
+    void rectangle(double x1, double y1, double x2, double y2, Colour colour) override;
+    void printText(std::string_view text) override;
+    void clear() override;
+    [[nodiscard]] const Picture& picture() const override { return m_record.picture(); }
+
+    // The image as it stands now, at the screen's device pixel ratio.
+    [[nodiscard]] const QImage& image();
+
+signals:
+    // A mouse button went down: button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl,
+    // 4 Alt; x and y in the area's user units.
+    void mouseDown(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void flush();
+    void changed();
+
+    RecordingSurface m_record;
+    QImage m_image;
+    std::size_t m_painted = 0; // items of m_record already in m_image
+};
+
+} // namespace vavivor

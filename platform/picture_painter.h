@@ -1,0 +1,33 @@
+#pragma once
+
+#include "core/picture.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <cstddef>
+#include <limits>
+
+class QPainter;
+
+namespace vavivor {
+
+// The width in pixels of a picture area on screen; line widths and text sizes of a picture are
+// given for this width and scale with the target.
+inline constexpr double kPictureReferencePixels = 656.0;
+
+QColor toQColor(Colour colour);
+
+// The font of picture-area text at the reference width.
+QFont pictureFont();
+
+struct PaintOptions {
+    bool antialias = false;
+};
+
+// Paints items [from, to) of `picture` into `target`, each in the user scale it was drawn in.
+void paintPicture(QPainter& painter, const Picture& picture, const QRectF& target,
+                  PaintOptions options = {}, std::size_t from = 0,
+                  std::size_t to = std::numeric_limits<std::size_t>::max());
+
+} // namespace vavivor

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Vavivor with its tests and runs every test through ctest.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+scripts/check-format.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build
+ctest --test-dir build --output-on-failure -j2

@@ -1,0 +1,84 @@
+#include "core/renderer.h"
+#include "platform/picture_area.h"
+
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace vavivor {
+
+class PictureAreaTest : public QObject {
+    Q_OBJECT
+
+private:
+    // The colour at a point given in user units of the 0..1000 scale.
+    static QColor colourAt(PictureArea& area, double x, double y) {
+        const QImage& image = area.image();
+        const double ratio = image.devicePixelRatio();
+        const int px = static_cast<int>(x / 1000.0 * area.width() * ratio);
+        const int py = static_cast<int>((1000.0 - y) / 1000.0 * area.height() * ratio);
+        return image.pixelColor(px, py);
+    }
+
+private slots:
+    void drawsLinesOntoAWhiteImage() {
+        PictureArea area;
+        area.resize(656, 656);
+        area.setScale(0, 1000, 1000, 0);
+        QCOMPARE(colourAt(area, 500, 500), QColor(Qt::white));
+        area.setLineWidth(2);
+        area.line(100, 500, 900, 500, kBlack);
+        area.rectangle(200, 200, 400, 400, kRed);
+        QCOMPARE(colourAt(area, 500, 500), QColor(Qt::black));
+        QCOMPARE(colourAt(area, 300, 200), QColor(Qt::red));
+        QCOMPARE(colourAt(area, 300, 300), QColor(Qt::white));
+    }
+
+    void keepsItsDrawingWhileHiddenAndClearsOnRequest() {
+        PictureArea area;
+        area.resize(656, 656);
+        area.setScale(0, 1000, 1000, 0);
+        area.show();
+        prepareSurface(area, 0);
+        QVERIFY(QTest::qWaitForWindowExposed(&area));
+        area.hide();
+        area.show();
+        QCOMPARE(colourAt(area, 200, 500), QColor(Qt::black));
+        QCOMPARE(area.picture().items().size(), std::size_t{8});
+        area.clear();
+        QCOMPARE(colourAt(area, 200, 500), QColor(Qt::white));
+        QVERIFY(area.picture().empty());
+    }
+
+    void sharpAtTwiceTheResolution() {
+        PictureArea area;
+        area.resize(100, 100);
+        area.setScale(0, 1000, 1000, 0);
+        area.line(0, 500, 1000, 500, kBlack);
+        // The image follows the device pixel ratio; at 1 it is the widget's size.
+        QCOMPARE(area.image().size(), area.size() * area.devicePixelRatioF());
+    }
+
+    void reportsMouseDownInUserUnits() {
+        PictureArea area;
+        area.resize(656, 656);
+        area.setScale(0, 1000, 1000, 0);
+        QSignalSpy spy(&area, &PictureArea::mouseDown);
+        QTest::mouseClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(328, 0));
+        QTest::mouseClick(&area, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier,
+                          QPoint(0, 656 - 131));
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy[0][0].toInt(), 1);
+        QCOMPARE(spy[0][1].toInt(), 0);
+        QCOMPARE(spy[0][2].toFloat(), 500.0F);
+        QCOMPARE(spy[0][3].toFloat(), 1000.0F);
+        QCOMPARE(spy[1][0].toInt(), 2);
+        QCOMPARE(spy[1][1].toInt(), 5);
+        QCOMPARE(spy[1][3].toFloat(), static_cast<float>(131.0 / 656.0 * 1000.0));
+    }
+};
+
+} // namespace vavivor
+
+QTEST_MAIN(vavivor::PictureAreaTest)
+#include "picture_area_test.moc"
