@@ -5,8 +5,6 @@
 
 namespace vavivor {
 
-enum class PrintChoice { Print, Continue };
-
 // The modal dialogs of the program. Every call returns when the user has answered.
 class Dialogs {
 public:
@@ -23,9 +21,18 @@ public:
     // or nothing when the user cancelled. With mustExist only an existing file can be chosen.
     virtual std::optional<std::string> chooseStorageFile(const std::string& title,
                                                          bool mustExist) = 0;
-    // The printer-setup dialog; false when it was cancelled or failed.
+};
+
+enum class PrintChoice { Print, Continue };
+
+// The modal dialogs of printing.
+class PrintDialogs {
+public:
+    virtual ~PrintDialogs() = default;
+
+    // The printer-setup dialog with `title`; false when it was cancelled or failed.
     virtual bool setupPrinter(const std::string& title) = 0;
-    // The modal print-or-continue dialog frmZelDia1; its close box answers Continue.
+    // The print-or-continue dialog frmZelDia1; its close box answers Continue.
     virtual PrintChoice askPrintChoice() = 0;
 };
 

@@ -20,6 +20,9 @@ public:
     // Caption of the value display lblGeneV(gene).
     virtual void setGeneValueCaption(int gene, const std::string& caption) = 0;
 
+    // Whether the Auto-Print box ckbZel1 is ticked.
+    [[nodiscard]] virtual bool autoPrintTicked() const = 0;
+
     virtual void setSaveEnabled(bool enabled) = 0;   // mnuZELsave
     virtual void setLoadEnabled(bool enabled) = 0;   // mnuZELload
     virtual void setReviewVisible(bool visible) = 0; // cmdZELMrep

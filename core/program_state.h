@@ -93,4 +93,12 @@ struct ProgramState {
     PrintGrid print;
 };
 
+// The fixed layout tables of the relatives screen and of picking.
+void fillRelativesLayout(RelativesLayout& layout);
+void fillInnerCell(SelectionState& selection);
+
+// The state-only steps of start-up: screen, grid and print constants, the layout tables, the
+// gene table, the captions and piValue. The window does the rest.
+void initProgramState(ProgramState& state);
+
 } // namespace vavivor

@@ -6,18 +6,23 @@ class Clock;
 class Dialogs;
 class HelpViewer;
 class MainControls;
+class PrintDialogs;
 class PrinterPage;
 class RandomSource;
 
-// The outside world of the logic: the window's controls and the platform's services.
-// The program wires the Qt implementations, tests wire scripted ones.
-struct Services {
-    MainControls& controls;
+// The platform's services: Qt implementations in the program, scripted ones in tests.
+struct PlatformServices {
     Dialogs& dialogs;
+    PrintDialogs& printDialogs;
     PrinterPage& printer;
     HelpViewer& help;
     RandomSource& random;
     Clock& clock;
+};
+
+// Everything the logic talks to: the platform's services and the main window's controls.
+struct Services : PlatformServices {
+    MainControls& controls;
 };
 
 } // namespace vavivor

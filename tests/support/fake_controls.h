@@ -19,6 +19,7 @@ public:
     void setGeneCaption(int gene, const std::string& caption) override;
     void setGeneNameCaption(int gene, const std::string& caption) override;
     void setGeneValueCaption(int gene, const std::string& caption) override;
+    bool autoPrintTicked() const override { return autoPrintBox; }
     void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
     void setLoadEnabled(bool enabled) override { loadEnabled = enabled; }
     void setReviewVisible(bool visible) override { reviewVisible = visible; }
@@ -32,6 +33,7 @@ public:
     std::array<std::string, kGeneCount> positions;
     std::array<std::string, kGeneCount> names;
     std::array<std::string, kGeneCount> values;
+    bool autoPrintBox = false;
     bool saveEnabled = false;
     bool loadEnabled = true;
     bool reviewVisible = false;

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/main_controls.h"
+#include "core/program_state.h"
+#include "core/services.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+namespace vavivor {
+
+class PictureArea;
+
+// frmZelMain: the main window with the gene editor, the operation buttons, the two picture
+// areas and the menus. It owns the program state; the subsystems connect their own controls
+// to it (see app/) and work on state() and services().
+class ZelMain : public QMainWindow, public MainControls {
+    Q_OBJECT
+
+public:
+    explicit ZelMain(const PlatformServices& platform, QWidget* parent = nullptr);
+    ~ZelMain() override;
+
+    ProgramState& state() { return m_state; }
+    Services& services() { return m_services; }
+    // The picture area with index 0 (pibZELMpica) or 1 (pibZELMpicb).
+    PictureArea* pictureArea(int index) const;
+
+    // The storage steps of start-up: reading the storage list and scanning the current
+    // storage file. Set before startUp().
+    void setStorageStartUp(std::function<void()> step);
+    // The start-up sequence, run once when the window loads.
+    void startUp();
+
+    // MainControls
+    std::string geneCaption(int gene) const override;
+    void setGeneCaption(int gene, const std::string& caption) override;
+    void setGeneNameCaption(int gene, const std::string& caption) override;
+    void setGeneValueCaption(int gene, const std::string& caption) override;
+    bool autoPrintTicked() const override;
+    void setSaveEnabled(bool enabled) override;
+    void setLoadEnabled(bool enabled) override;
+    void setReviewVisible(bool visible) override;
+    void showRecordLabels(bool visible) override;
+    void setRecordNumberCaption(const std::string& caption) override;
+    void showStatus(const std::string& text) override;
+
+private:
+    struct Controls;
+
+    ProgramState m_state;
+    Services m_services;
+    std::function<void()> m_storageStartUp;
+    std::unique_ptr<Controls> m_controls;
+};
+
+} // namespace vavivor

@@ -1,0 +1,136 @@
+#include "scripted_services.h"
+
+#include "core/picture.h"
+
+namespace vavivor {
+
+namespace {
+
+template <typename T> T takeOr(std::deque<T>& queue, T fallback) {
+    if (queue.empty()) {
+        return fallback;
+    }
+    T value = queue.front();
+    queue.pop_front();
+    return value;
+}
+
+} // namespace
+
+void ScriptedDialogs::message(const std::string& text, const std::string& title) {
+    shown.push_back({"message", text, title});
+}
+
+bool ScriptedDialogs::askYesNo(const std::string& text, const std::string& title) {
+    shown.push_back({"yesno", text, title});
+    return takeOr(yesNoAnswers, false);
+}
+
+std::optional<std::string> ScriptedDialogs::askText(const std::string& prompt,
+                                                    const std::string& title) {
+    shown.push_back({"text", prompt, title});
+    return takeOr(texts, std::optional<std::string>());
+}
+
+std::optional<std::string> ScriptedDialogs::chooseStorageFile(const std::string& title,
+                                                              bool mustExist) {
+    shown.push_back({"file", {}, title});
+    fileMustExist.push_back(mustExist);
+    return takeOr(files, std::optional<std::string>());
+}
+
+bool ScriptedPrintDialogs::setupPrinter(const std::string& title) {
+    setupTitles.push_back(title);
+    return takeOr(setupAnswers, true);
+}
+
+PrintChoice ScriptedPrintDialogs::askPrintChoice() {
+    ++choicesAsked;
+    return takeOr(choices, PrintChoice::Continue);
+}
+
+RecordingPrinterPage::Item RecordingPrinterPage::make(Item::Kind kind) const {
+    Item item;
+    item.kind = kind;
+    item.x = m_x;
+    item.y = m_y;
+    item.fontName = m_fontName;
+    item.fontSize = m_fontSize;
+    item.bold = m_bold;
+    item.page = m_page;
+    return item;
+}
+
+double RecordingPrinterPage::textWidth(const std::string& text) const {
+    return static_cast<double>(text.size()) * m_fontSize * 10.0;
+}
+
+void RecordingPrinterPage::printText(const std::string& text, bool lineEnd) {
+    Item item = make(Item::Kind::Text);
+    item.text = text;
+    item.lineEnd = lineEnd;
+    items.push_back(item);
+    if (lineEnd) {
+        m_x = 0.0;
+        m_y += lineHeight(m_fontSize);
+    } else {
+        m_x += textWidth(text);
+    }
+}
+
+void RecordingPrinterPage::lineEnd() {
+    items.push_back(make(Item::Kind::LineEnd));
+    m_x = 0.0;
+    m_y += lineHeight(m_fontSize);
+}
+
+void RecordingPrinterPage::drawPicture(const Picture& picture, double x, double y, double size) {
+    Item item = make(Item::Kind::Picture);
+    item.x = x;
+    item.y = y;
+    item.size = size;
+    item.pictureItems = picture.items().size();
+    items.push_back(item);
+}
+
+void RecordingPrinterPage::newPage() {
+    items.push_back(make(Item::Kind::NewPage));
+    ++m_page;
+    m_x = 0.0;
+    m_y = 0.0;
+}
+
+bool RecordingPrinterPage::endDoc() {
+    items.push_back(make(Item::Kind::EndDoc));
+    ++documents;
+    m_page = 1;
+    m_x = 0.0;
+    m_y = 0.0;
+    if (failNextEndDoc) {
+        failNextEndDoc = false;
+        failText = "the printer is out of paper";
+        return false;
+    }
+    return true;
+}
+
+void RecordingHelpViewer::showHelp(const std::string& path, HelpView view) {
+    paths.push_back(path);
+    views.push_back(view);
+}
+
+void RecordingHelpViewer::showTopic(const std::string& path, int topic) {
+    paths.push_back(path);
+    topics.push_back(topic);
+}
+
+double ScriptedRandom::next() {
+    ++draws;
+    if (!numbers.empty()) {
+        m_last = numbers.front();
+        numbers.pop_front();
+    }
+    return m_last;
+}
+
+} // namespace vavivor

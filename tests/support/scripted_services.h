@@ -1,0 +1,148 @@
+#pragma once
+
+#include "core/clock.h"
+#include "core/dialogs.h"
+#include "core/help_viewer.h"
+#include "core/printer_page.h"
+#include "core/random_source.h"
+#include "core/services.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vavivor {
+
+// Dialogs that answer from queues filled by the test and log what they were asked.
+class ScriptedDialogs : public Dialogs {
+public:
+    struct Shown {
+        std::string kind; // "message", "yesno", "text", "file"
+        std::string text;
+        std::string title;
+    };
+
+    void message(const std::string& text, const std::string& title) override;
+    bool askYesNo(const std::string& text, const std::string& title) override;
+    std::optional<std::string> askText(const std::string& prompt,
+                                       const std::string& title) override;
+    std::optional<std::string> chooseStorageFile(const std::string& title, bool mustExist) override;
+
+    std::deque<bool> yesNoAnswers;                // empty: No
+    std::deque<std::optional<std::string>> texts; // empty: Cancel
+    std::deque<std::optional<std::string>> files; // empty: Cancel
+    std::vector<Shown> shown;
+    std::vector<bool> fileMustExist;
+};
+
+class ScriptedPrintDialogs : public PrintDialogs {
+public:
+    bool setupPrinter(const std::string& title) override;
+    PrintChoice askPrintChoice() override;
+
+    std::deque<bool> setupAnswers;   // empty: OK
+    std::deque<PrintChoice> choices; // empty: Continue
+    std::vector<std::string> setupTitles;
+    int choicesAsked = 0;
+};
+
+// A printer that keeps every item with the font and position it was printed with.
+class RecordingPrinterPage : public PrinterPage {
+public:
+    struct Item {
+        enum class Kind { Text, LineEnd, Picture, NewPage, EndDoc } kind = Kind::Text;
+        std::string text;
+        double x = 0.0;
+        double y = 0.0;
+        std::string fontName;
+        double fontSize = 0.0;
+        bool bold = false;
+        bool lineEnd = false;
+        int page = 1;
+        double size = 0.0;            // Picture
+        std::size_t pictureItems = 0; // Picture: how many items it held
+    };
+
+    void setFontName(const std::string& name) override { m_fontName = name; }
+    void setFontBold(bool bold) override { m_bold = bold; }
+    void setFontSize(double points) override { m_fontSize = points; }
+    double currentX() const override { return m_x; }
+    double currentY() const override { return m_y; }
+    void setCurrentX(double twips) override { m_x = twips; }
+    void setCurrentY(double twips) override { m_y = twips; }
+    void printText(const std::string& text, bool lineEnd) override;
+    void lineEnd() override;
+    void drawPicture(const Picture& picture, double x, double y, double size) override;
+    void newPage() override;
+    int pageNumber() const override { return m_page; }
+    bool endDoc() override;
+    std::string failure() const override { return failText; }
+
+    // The height of one text line in twips for a font of `points`.
+    static double lineHeight(double points) { return points * 23.0; }
+    // The width of `text` in twips in the current font, roughly.
+    double textWidth(const std::string& text) const;
+
+    // Items of finished documents, then of the document in progress.
+    std::vector<Item> items;
+    int documents = 0;
+    bool failNextEndDoc = false;
+    std::string failText;
+
+private:
+    Item make(Item::Kind kind) const;
+
+    std::string m_fontName = "Arial";
+    double m_fontSize = 10.0;
+    bool m_bold = false;
+    double m_x = 0.0;
+    double m_y = 0.0;
+    int m_page = 1;
+};
+
+class RecordingHelpViewer : public HelpViewer {
+public:
+    void showHelp(const std::string& path, HelpView view) override;
+    void showTopic(const std::string& path, int topic) override;
+
+    std::vector<std::string> paths;
+    std::vector<HelpView> views;
+    std::vector<int> topics;
+};
+
+// Uniform numbers from a queue; when the queue runs dry it repeats the last number given.
+class ScriptedRandom : public RandomSource {
+public:
+    void reseed() override { ++reseeds; }
+    double next() override;
+
+    std::deque<double> numbers;
+    int reseeds = 0;
+    int draws = 0;
+
+private:
+    double m_last = 0.0;
+};
+
+class FixedClock : public Clock {
+public:
+    std::string longDate() const override { return date; }
+    std::string date = "Saturday, 5 December 2026";
+};
+
+// All scripted services in one place, ready to be handed to the logic.
+struct ScriptedPlatform {
+    ScriptedDialogs dialogs;
+    ScriptedPrintDialogs printDialogs;
+    RecordingPrinterPage printer;
+    RecordingHelpViewer help;
+    ScriptedRandom random;
+    FixedClock clock;
+
+    PlatformServices services() {
+        return PlatformServices{dialogs, printDialogs, printer, help, random, clock};
+    }
+};
+
+} // namespace vavivor
