@@ -210,9 +210,12 @@ std::string usageText() {
             "  --format FORMAT     what to write (each command lists its formats; the first is\n"
             "                      the default)\n"
             "  -o FILE             write to FILE instead of standard output (needed for svg and\n"
-            "                      png)\n"
+            "                      png); a screen in the full layout writes one picture per\n"
+            "                      figure in drawing order, numbered before the extension:\n"
+            "                      -o fig.png writes fig-01.png, fig-02.png, ...\n"
             "  --seed N            the seed of the random chain, 0..4294967295\n"
             "  --size N            size of png output in pixels\n"
+            "  --all               every storage file of the storage list\n"
             "  -h, --help          this text\n\n"
             "Exit status: 0 done, 1 a file or record could not be read or written,\n"
             "2 a bad command line.\n";

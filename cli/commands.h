@@ -32,5 +32,14 @@ std::span<const Command> commands();
 const Command* findCommand(const std::string& name);
 
 int runRender(const CliOptions& options, std::ostream& out, std::ostream& err);
+int runPrintCatalogue(const CliOptions& options, std::ostream& out, std::ostream& err);
+// The catalogue print of `files` as one document in the PDF file `pdf`. A file that cannot be
+// read is one line on `err` and nothing is written. Returns an exit status.
+int printCatalogueFiles(const std::vector<std::string>& files, const std::string& pdf,
+                        std::ostream& err);
+int runMutations(const CliOptions& options, std::ostream& out, std::ostream& err);
+int runRelatives(const CliOptions& options, std::ostream& out, std::ostream& err);
+int runCatalogue(const CliOptions& options, std::ostream& out, std::ostream& err);
+int runExport(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace vavivor::cli

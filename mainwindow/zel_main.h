@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/help_viewer.h"
 #include "core/main_controls.h"
 #include "core/program_state.h"
 #include "core/services.h"
@@ -30,6 +31,10 @@ public:
     // The storage steps of start-up: reading the storage list and scanning the current
     // storage file. Set before startUp().
     void setStorageStartUp(std::function<void()> step);
+    // Where the storage list lives and the help is looked for first. Without it, start-up
+    // takes the folder of the running program (platform/program_folder.h). Set before
+    // startUp().
+    void setProgramFolder(const std::string& folder);
     // The start-up sequence, run once when the window loads.
     void startUp();
 
@@ -46,8 +51,22 @@ public:
     void setRecordNumberCaption(const std::string& caption) override;
     void showStatus(const std::string& text) override;
 
+protected:
+    // Closing the window ends the program at once, as Close in the File menu does.
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     struct Controls;
+
+    void buildControls();
+    void buildMenus();
+    void layoutSwitchClicked();
+    void areaSwitchClicked();
+    // The switch captions and the Auto-Print controls follow the area in use.
+    void refreshScreenControls();
+    void showHelp(HelpView view);
+    void showAbout();
+    void endProgram();
 
     ProgramState m_state;
     Services m_services;

@@ -10,7 +10,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang clang-format
     fonts-liberation fonts-dejavu-core
-    xvfb xauth poppler-utils imagemagick
+    xvfb xauth x11-utils poppler-utils imagemagick
 )
 
 missing=()

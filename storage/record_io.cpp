@@ -92,17 +92,24 @@ std::optional<GeneSet> figureGenes(const StorageRecord& record, int f) {
 }
 
 std::string descriptionText(const StorageRecord& record) {
-    const std::string_view raw(record.description.data(), kDescriptionSize);
-    if (auto whole = convert("UTF-8", "WINDOWS-1252", raw)) {
+    return fromWindows1252(std::string_view(record.description.data(), kDescriptionSize));
+}
+
+std::string fromWindows1252(std::string_view bytes) {
+    if (auto whole = convert("UTF-8", "WINDOWS-1252", bytes)) {
         return *whole;
     }
     // Every byte has a meaning in Windows-1252 but five; show those as '?'.
     std::string text;
-    for (const char c : raw) {
+    for (const char c : bytes) {
         const auto converted = convert("UTF-8", "WINDOWS-1252", std::string_view(&c, 1));
         text += converted.value_or("?");
     }
     return text;
+}
+
+bool isUtf8(std::string_view text) {
+    return convert("UTF-8", "UTF-8", text).has_value();
 }
 
 std::optional<std::array<char, kDescriptionSize>> encodeDescription(std::string_view text) {

@@ -58,4 +58,10 @@ std::optional<std::array<char, kDescriptionSize>> encodeDescription(std::string_
 // The number of characters of a UTF-8 text.
 std::size_t characterCount(std::string_view text);
 
+// Windows-1252 bytes as UTF-8; the five bytes that have no character there become '?'.
+std::string fromWindows1252(std::string_view bytes);
+
+// Whether `text` is well-formed UTF-8.
+bool isUtf8(std::string_view text);
+
 } // namespace vavivor

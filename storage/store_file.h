@@ -13,20 +13,43 @@ namespace vavivor {
 struct StoreContents {
     std::int64_t length = 0;
     std::vector<StorageRecord> records; // record n at index n - 1
+    std::vector<std::uint8_t> tail;     // the bytes after the last whole record
 };
 
 // Record access to a storage file. Each call opens the file, does its work and closes it
 // again. On failure a call returns nothing (or false) and sets `error` to a sentence naming
-// the file and the reason; nothing is changed then.
+// the file and the reason; nothing is changed then. A path written the Windows way
+// ("C:\Vavivor\x.zlr", or any path with a backslash) is refused and never created.
 
-// Reads every whole record; a file that does not exist is created empty.
-std::optional<StoreContents> readStore(const std::string& path, std::string* error);
+enum class IfMissing { Create, Fail };
 
-// Reads record n (from 1); a file that does not exist is created empty.
-std::optional<StorageRecord> readStoreRecord(const std::string& path, int n, std::string* error);
+// Reads every whole record; a file that does not exist is created empty unless told not to.
+std::optional<StoreContents> readStore(const std::string& path, std::string* error,
+                                       IfMissing ifMissing = IfMissing::Create);
+
+// Reads every whole record of a file that exists; a missing file is a failure and is not
+// created (the catalogue print only reads).
+std::optional<StoreContents> readExistingStore(const std::string& path, std::string* error);
+
+// Reads record n (from 1); a file that does not exist is created empty unless told not to.
+std::optional<StorageRecord> readStoreRecord(const std::string& path, int n, std::string* error,
+                                             IfMissing ifMissing = IfMissing::Create);
 
 // Writes record n (from 1), extending the file when n follows the last record.
 bool writeStoreRecord(const std::string& path, int n, const StorageRecord& record,
                       std::string* error);
+
+// Sets the deleted flag of record n to -1 (bytes FF FF); the rest of the record stays.
+bool markRecordDeleted(const std::string& path, int n, std::string* error);
+
+// The number of records a scan counts: the length / 960 rounded, halves to even, so that a
+// trailing part of more than half a record counts as one more.
+int scannedRecords(const StoreContents& contents);
+
+// Whether record r (1..scannedRecords) is live; a trailing part is read as far as it goes.
+bool scannedLive(const StoreContents& contents, int r);
+
+// Why `path` cannot name a storage file on this computer, or nothing when it can.
+std::optional<std::string> windowsPathProblem(const std::string& path);
 
 } // namespace vavivor

@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vavivor {
+
+class ZelMain;
+
+// Connects DRAW MUTATIONS, DRAW RELATIVES, REVIEW MUTATIONS and the mouse on the main picture
+// area pibZELMpica to the breeding screens and the pick. The alternative area gets no mouse
+// handling.
+void connectBreeding(ZelMain& window);
+
+} // namespace vavivor

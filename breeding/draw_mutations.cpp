@@ -1,0 +1,96 @@
+#include "draw_mutations.h"
+
+#include "core/gene_editor.h"
+#include "core/main_controls.h"
+#include "core/renderer.h"
+#include "printing/graphics_print.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vavivor {
+
+void cmdZELMdraw_Click(ProgramState& state, Services& services) {
+    readEditor(state.genome, services.controls);
+    prepareSurface(state.screen.surface(), state.screen.gridFlag[state.screen.curPic],
+                   state.screen.gridN, state.screen.picScale);
+    state.breeding.autoPrint = services.controls.autoPrintTicked() ? 1 : 0;
+    state.selection.noSelection = true;
+    drawMutations(state, services);
+}
+
+void resetMutantTable(GenomeState& genome) {
+    for (GeneSet& row : genome.cellPos) {
+        row = genome.centralPos;
+    }
+}
+
+std::string makeMutant(GenomeState& genome, RandomSource& random, int k) {
+    const double u1 = random.next();
+    const double u2 = random.next();
+    // A source that strays outside [0, 1) must not reach outside the gene table.
+    const int g =
+        std::clamp(static_cast<int>(std::floor(u1 * genome.geneCount)), 0, genome.geneCount - 1);
+    const int s = u2 < 0.5 ? -1 : 1; // 2 * floor(2 * u2) - 1 for u2 in [0, 1)
+
+    genome.genePos[g] = clampPos(genome.genePos[g], s, genome.genePosMax);
+    genome.cellPos[k][g] = clampPos(genome.cellPos[k][g], s, genome.genePosMax);
+    // The later rows follow, so that rows k..24 always hold the chain as far as it has grown.
+    for (int m = k + 1; m < kCellCount; ++m) {
+        genome.cellPos[m][g] = genome.cellPos[k][g];
+    }
+    positionsToValues(genome);
+    std::string label = "G";
+    label += std::to_string(g + 1);
+    label += ' ';
+    label += std::to_string(s);
+    return label;
+}
+
+void drawMutations(ProgramState& state, Services& services) {
+    ScreenState& screen = state.screen;
+    GenomeState& genome = state.genome;
+    RendererState& renderer = state.renderer;
+    DrawingSurface& surface = screen.surface();
+
+    state.breeding.sequenceShown = true;
+    services.controls.setSaveEnabled(true);
+    services.controls.showRecordLabels(false);
+    renderer.startAngle = kStartAngle;
+    surface.setLineWidth(1);
+    services.random.reseed();
+    resetMutantTable(genome);
+
+    const bool full = screen.fullScreen();
+    renderer.refLength = full ? kFullRefLength : kCellRefLength;
+    const double cellWidth = full ? screen.picScale : screen.cellSize;
+    const auto afterFigure = [&] {
+        if (full) {
+            printPause(state, services);
+            clearSurface(surface);
+        }
+    };
+
+    positionsToValues(genome);
+    drawCell(renderer, surface, genome.geneValue, full ? 500.0 : 100.0, full ? 500.0 : 900.0,
+             renderer.refLength, renderer.startAngle, cellWidth, 0, "Orig.", screen.picScale);
+    afterFigure();
+
+    for (int r = 0; r < kGridN; ++r) {
+        for (int c = 0; c < kGridN; ++c) {
+            if (r == 0 && c == 0) {
+                continue;
+            }
+            const int k = kGridN * r + c;
+            const std::string label = makeMutant(genome, services.random, k);
+            const double x = full ? 500.0 : 200.0 * c + 100.0;
+            const double y = full ? 500.0 : 900.0 - 200.0 * r;
+            drawCell(renderer, surface, genome.geneValue, x, y, renderer.refLength,
+                     renderer.startAngle, cellWidth, k, label, screen.picScale);
+            afterFigure();
+        }
+    }
+    services.controls.setReviewVisible(true);
+}
+
+} // namespace vavivor

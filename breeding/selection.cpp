@@ -1,0 +1,88 @@
+#include "selection.h"
+
+#include "core/gene_editor.h"
+#include "core/main_controls.h"
+#include "core/number_text.h"
+
+#include <string>
+
+namespace vavivor {
+
+namespace {
+
+// A coordinate's cell along one axis, or -1 outside the grid.
+int cellAlong(float coordinate, int cellSize, int gridN) {
+    const double rounded = roundHalfEven(coordinate);
+    if (!(rounded >= 0.0 && rounded < static_cast<double>(cellSize) * gridN)) {
+        return -1;
+    }
+    return static_cast<int>(rounded) / cellSize;
+}
+
+} // namespace
+
+std::optional<GridCell> hitCell(float x, float y, int cellSize, int gridN) {
+    const int column = cellAlong(x, cellSize, gridN);
+    const int row = cellAlong(y, cellSize, gridN);
+    if (column < 0 || row < 0) {
+        return std::nullopt;
+    }
+    return GridCell{column, row};
+}
+
+void frameCell(DrawingSurface& surface, int column, int row, Colour colour, int cellSize) {
+    surface.rectangle(cellSize * column, cellSize * row, cellSize * (column + 1),
+                      cellSize * (row + 1), colour);
+}
+
+void takeCell(ProgramState& state, Services& services, int k) {
+    GenomeState& genome = state.genome;
+    if (state.breeding.sequenceShown) {
+        for (int g = 0; g < genome.geneCount; ++g) {
+            genome.genePos[g] = genome.cellPos[k][g];
+            services.controls.setGeneCaption(g, std::to_string(genome.genePos[g]));
+        }
+        return;
+    }
+    const int g = state.relatives.relCell[k][0];
+    const int d = state.relatives.relCell[k][1];
+    genome.genePos[g] = clampPos(genome.centralPos[g], d, genome.genePosMax);
+    services.controls.setGeneCaption(g, std::to_string(genome.genePos[g]));
+}
+
+void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y) {
+    ScreenState& screen = state.screen;
+    SelectionState& selection = state.selection;
+    if (shift != 0 || screen.fullScreen()) {
+        return;
+    }
+    DrawingSurface& surface = screen.surface();
+    if (button == kLeftButton) {
+        const std::optional<GridCell> cell = hitCell(x, y, screen.cellSize, screen.gridN);
+        if (!cell) {
+            return;
+        }
+        // Rows count from the bottom here, cell indices from the top.
+        const int k = cell->column + (screen.gridN - cell->row - 1) * screen.gridN;
+        const bool pickable = selection.innerCell[cell->column][cell->row] == 0 ||
+                              (k > 0 && state.breeding.sequenceShown);
+        if (!pickable) {
+            return;
+        }
+        if (!selection.noSelection) {
+            // Black, the colour of the grid lines, covers the previous frame.
+            frameCell(surface, selection.selCol, selection.selRow, kBlack, screen.cellSize);
+            showCentral(state.genome, services.controls);
+        }
+        frameCell(surface, cell->column, cell->row, screen.markColour, screen.cellSize);
+        selection.selCol = static_cast<std::int16_t>(cell->column);
+        selection.selRow = static_cast<std::int16_t>(cell->row);
+        selection.noSelection = false;
+        takeCell(state, services, k);
+    } else if (button == kRightButton && !selection.noSelection) {
+        frameCell(surface, selection.selCol, selection.selRow, kBlack, screen.cellSize);
+        showCentral(state.genome, services.controls);
+    }
+}
+
+} // namespace vavivor

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/colour.h"
+#include "core/drawing_surface.h"
+#include "core/program_state.h"
+#include "core/services.h"
+
+#include <optional>
+
+namespace vavivor {
+
+// Mouse buttons and shift bits as the picture area reports them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+
+struct GridCell {
+    int column = 0; // 0..4 from the left
+    int row = 0;    // 0..4 from the bottom
+};
+
+// The grid cell under (x, y) in user units: each coordinate is rounded to a whole number
+// (halves to even) and then divided by the cell size. Nothing when a rounded coordinate falls
+// outside 0..999, such as the top pixel row at y = 1000.
+std::optional<GridCell> hitCell(float x, float y, int cellSize = kCellSize, int gridN = kGridN);
+
+// A mouse button going down on the main picture area: a left click picks the cell under the
+// mouse on a grid screen, a right click undoes the pick. Clicks with Shift, Ctrl or Alt, with
+// other buttons or in the full-screen layout do nothing.
+void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y);
+
+// The outline of the cell (column, row counted from the bottom) in `colour`.
+void frameCell(DrawingSurface& surface, int column, int row, Colour colour,
+               int cellSize = kCellSize);
+
+// The genes of cell k into genePos and the editor: the whole gene set on a sequence screen,
+// the one changed gene on the relatives screen.
+void takeCell(ProgramState& state, Services& services, int k);
+
+} // namespace vavivor

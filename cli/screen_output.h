@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli_options.h"
+#include "windowless_screen.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace vavivor::cli {
+
+// Writes a drawn screen in the options' format to options.output (standard output when empty):
+//   genes     one line per figure in drawing order: cell, blank, label, TAB, eight positions
+//   segments  per figure a line "# CELL LABEL", then its segments as "x1 y1 x2 y2"
+//   svg, png  the grid screen as one file; the full layout one file per figure, numbered by
+//             numberedPath
+// Returns an exit status; a failure is one line on `err`.
+int writeScreen(const ScreenDrawing& drawing, const CliOptions& options, std::ostream& out,
+                std::ostream& err);
+
+// The file of figure `number` (1-based, drawing order) of a full-layout screen: the number with
+// two digits goes before the extension, "out/fig.png" -> "out/fig-01.png", "fig" -> "fig-01".
+std::string numberedPath(const std::string& path, int number);
+
+} // namespace vavivor::cli

@@ -1,0 +1,436 @@
+#include "zel_main.h"
+
+#include "about_window.h"
+#include "caption_button.h"
+#include "core/gene_editor.h"
+#include "core/number_text.h"
+#include "core/renderer.h"
+#include "platform/picture_area.h"
+#include "platform/picture_export.h"
+#include "platform/program_folder.h"
+#include "screen_modes.h"
+#include "up_down.h"
+#include "window_layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QStatusBar>
+#include <algorithm>
+#include <array>
+
+namespace vavivor {
+
+namespace {
+
+// The inner area under the menu bar: 15000 twips wide, and as high as the picture areas
+// (200 + 9840 twips) with the same margin below them as above.
+constexpr int kClientWidth = 1000;
+constexpr int kClientHeight = 682;
+
+const QColor kWindowGrey(192, 192, 192);
+const QColor kLineGrey(128, 128, 128);
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+std::string name(const char* base, int index) {
+    return std::string(base) + "_" + std::to_string(index);
+}
+
+// The window's icon: the figure that start-up puts into the editor.
+QIcon figureIcon() {
+    GenomeState genome;
+    fillGeneTable(genome);
+    genome.genePos = startGenes();
+    positionsToValues(genome);
+    RecordingSurface surface;
+    surface.setScale(0, kPicScale, kPicScale, 0);
+    RendererState renderer;
+    drawCell(renderer, surface, genome.geneValue, 500, 500, kFullRefLength, kStartAngle, kPicScale,
+             0, "");
+    return QIcon(QPixmap::fromImage(renderPicture(surface.picture(), 64, true)));
+}
+
+} // namespace
+
+struct ZelMain::Controls {
+    QWidget* client = nullptr;
+    QLabel* lblZELM1 = nullptr;
+    QLabel* lblFGM2 = nullptr;
+    QLabel* lblGFGM3 = nullptr;
+    std::array<QLabel*, kGeneCount> label1{};
+    std::array<QLabel*, kGeneCount> lblGR{};
+    std::array<UpDown*, kGeneCount> udGene{};
+    std::array<QLabel*, kGeneCount> lblGene{};
+    std::array<QLabel*, kGeneCount> lblGeneV{};
+    QLabel* label2 = nullptr;
+    QLabel* label3 = nullptr;
+    QFrame* lnFGM1 = nullptr;
+    QLabel* lblZELM5 = nullptr;
+    QLabel* lblZel1 = nullptr;
+    QCheckBox* ckbZel1 = nullptr;
+    QPushButton* cmdZELscreen = nullptr;
+    QPushButton* cmdZELNalt = nullptr;
+    QPushButton* cmdZELRdraw = nullptr;
+    QPushButton* cmdZELMdraw = nullptr;
+    QPushButton* cmdZELMrep = nullptr;
+    std::array<PictureArea*, 2> pics{};
+
+    QAction* mnuZELprint = nullptr;
+    QAction* mnuZELsave = nullptr;
+    QAction* mnuZELload = nullptr;
+    QAction* mnuZELchng = nullptr;
+    QAction* mnuZELdel = nullptr;
+    QAction* mnuZELclose = nullptr;
+    QAction* mnuZ_Hcont = nullptr;
+    QAction* mnuZ_Hindx = nullptr;
+    QAction* mnuZ_Hfnd = nullptr;
+    QAction* mnuZ_Habout = nullptr;
+};
+
+ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
+    : QMainWindow(parent), m_services{platform, *this}, m_controls(std::make_unique<Controls>()) {
+    setObjectName(QStringLiteral("frmZelMain"));
+    setWindowTitle(QStringLiteral("VAVIVOR"));
+    setWindowIcon(figureIcon());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, kWindowGrey);
+    colours.setColor(QPalette::Button, kWindowGrey);
+    setPalette(colours);
+
+    buildControls();
+    buildMenus();
+    statusBar()->setSizeGripEnabled(false);
+    // The controls stand at fixed places, so the window keeps its size.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ZelMain::~ZelMain() = default;
+
+void ZelMain::buildControls() {
+    Controls& c = *m_controls;
+    c.client = new QWidget(this);
+    c.client->setObjectName(QStringLiteral("clientArea"));
+    c.client->setFixedSize(kClientWidth, kClientHeight);
+    c.client->setAutoFillBackground(true);
+    setCentralWidget(c.client);
+
+    const QFont heading = windowFont(9.75, true);
+    const QFont large = windowFont(12.0);
+    const auto label = [&](const std::string& objectName, const QRect& place,
+                           const QString& caption, const QFont& font,
+                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+        auto* l = new QLabel(caption, c.client);
+        l->setObjectName(text(objectName));
+        l->setGeometry(place);
+        l->setFont(font);
+        l->setAlignment(alignment);
+        return l;
+    };
+    const auto button = [&](const char* objectName, const QRect& place, const QString& caption,
+                            int topic) {
+        auto* b = new CaptionButton(caption, c.client);
+        b->setObjectName(QLatin1String(objectName));
+        b->setGeometry(place);
+        b->setFont(windowFont(8.25, true));
+        b->setProperty("helpTopic", topic);
+        return b;
+    };
+
+    c.lblZELM1 = label("lblZELM1", twipsRect(360, 120, 3975, 255), QStringLiteral("ZELOID GENES"),
+                       windowFont(12.0, true));
+    c.lblFGM2 = label("lblFGM2", twipsRect(0, 480, 1335, 375), QStringLiteral("GENE value"),
+                      heading, Qt::AlignHCenter | Qt::AlignTop);
+    c.lblGFGM3 = label("lblGFGM3", twipsRect(1560, 480, 2775, 375),
+                       QStringLiteral("Associated data"), heading, Qt::AlignHCenter | Qt::AlignTop);
+
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    for (int i = 0; i < kGeneCount; ++i) {
+        const int rowTop = 480 * i;
+        c.label1[i] = label(name("Label1", i), twipsRect(120, 1080 + rowTop, 375, 255), {}, heading,
+                            Qt::AlignRight | Qt::AlignTop);
+        c.lblGR[i] = label(name("lblGR", i), twipsRect(480, 960 + rowTop, 465, 495), {},
+                           windowFont(13.5), Qt::AlignCenter);
+        c.lblGR[i]->setPalette(white);
+        c.lblGR[i]->setAutoFillBackground(true);
+        c.lblGR[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        c.lblGR[i]->setProperty("helpTopic", 100);
+
+        auto* arrows = new UpDown(c.client);
+        arrows->setObjectName(text(name("udGene", i)));
+        arrows->setGeometry(twipsRect(960, 960 + rowTop, 195, 495));
+        arrows->setRange(kGenePosMin, kGenePosMax);
+        arrows->setProperty("helpTopic", 100);
+        connect(arrows, &UpDown::stepped, this,
+                [this, i](int value) { setGeneCaption(i, std::to_string(value)); });
+        c.udGene[i] = arrows;
+
+        c.lblGene[i] = label(name("lblGene", i), twipsRect(1560, 1080 + rowTop, 1935, 375), {},
+                             large, Qt::AlignRight | Qt::AlignTop);
+        c.lblGeneV[i] =
+            label(name("lblGeneV", i), twipsRect(3720, 1080 + rowTop, 855, 255), {}, large);
+        c.lblGeneV[i]->setProperty("helpTopic", 110 + i);
+    }
+
+    c.label2 =
+        label("Label2", twipsRect(360, 5400, 1815, 375), QStringLiteral("Record number"), heading);
+    c.label3 = label("Label3", twipsRect(2400, 5400, 1455, 375), {}, large);
+    c.label3->setProperty("helpTopic", 120);
+
+    c.lnFGM1 = new QFrame(c.client);
+    c.lnFGM1->setObjectName(QStringLiteral("lnFGM1"));
+    c.lnFGM1->setGeometry(QRect(QPoint(twipsToPixels(360), twipsToPixels(6120)),
+                                QPoint(twipsToPixels(4440), twipsToPixels(6120))));
+    QPalette line = palette();
+    line.setColor(QPalette::Window, kLineGrey);
+    c.lnFGM1->setPalette(line);
+    c.lnFGM1->setAutoFillBackground(true);
+
+    c.lblZELM5 = label("lblZELM5", twipsRect(960, 6360, 2655, 255), QStringLiteral("OPERATIONS"),
+                       heading, Qt::AlignHCenter | Qt::AlignTop);
+    c.lblZel1 = label("lblZel1", twipsRect(1200, 6840, 1455, 255), QStringLiteral("Auto-Print"),
+                      heading, Qt::AlignRight | Qt::AlignTop);
+    c.ckbZel1 = new QCheckBox(c.client);
+    c.ckbZel1->setObjectName(QStringLiteral("ckbZel1"));
+    c.ckbZel1->setGeometry(twipsRect(2760, 6840, 375, 255));
+    c.ckbZel1->setProperty("helpTopic", 10);
+    c.lblZel1->setBuddy(c.ckbZel1);
+
+    c.cmdZELscreen = button("cmdZELscreen", twipsRect(600, 7440, 1335, 495), {}, 20);
+    c.cmdZELNalt = button("cmdZELNalt", twipsRect(2880, 7440, 1335, 495), {}, 30);
+    c.cmdZELRdraw = button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495),
+                           QStringLiteral("DRAW RELATIVES"), 40);
+    c.cmdZELMdraw = button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495),
+                           QStringLiteral("DRAW MUTATIONS"), 50);
+    c.cmdZELMrep = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
+                          QStringLiteral("REVIEW MUTATIONS"), 60);
+    connect(c.cmdZELscreen, &QPushButton::clicked, this, &ZelMain::layoutSwitchClicked);
+    connect(c.cmdZELNalt, &QPushButton::clicked, this, &ZelMain::areaSwitchClicked);
+
+    // A sunken border around the place of the two picture areas.
+    auto* border = new QFrame(c.client);
+    border->setObjectName(QStringLiteral("pictureBorder"));
+    border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    border->setLineWidth(1);
+    border->setGeometry(twipsRect(5000, 200, 9840, 9840).adjusted(-1, -1, 1, 1));
+
+    const char* pictureNames[] = {"pibZELMpica", "pibZELMpicb"};
+    for (int i = 0; i < 2; ++i) {
+        auto* area = new PictureArea(c.client);
+        area->setObjectName(QLatin1String(pictureNames[i]));
+        area->setGeometry(twipsRect(5000, 200, 9840, 9840));
+        area->setProperty("helpTopic", 300);
+        c.pics[i] = area;
+    }
+    c.pics[1]->hide();
+}
+
+void ZelMain::buildMenus() {
+    Controls& c = *m_controls;
+    const auto menu = [this](const char* objectName, const QString& caption, int topic) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(QLatin1String(objectName));
+        m->menuAction()->setProperty("helpTopic", topic);
+        return m;
+    };
+    const auto item = [](QMenu* m, const char* objectName, const QString& caption, int topic) {
+        QAction* a = m->addAction(caption);
+        a->setObjectName(QLatin1String(objectName));
+        a->setProperty("helpTopic", topic);
+        return a;
+    };
+
+    QMenu* file = menu("mnuZELfile", QStringLiteral("&File"), 400);
+    c.mnuZELprint = item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
+    c.mnuZELsave = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
+    c.mnuZELload = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
+    c.mnuZELchng = item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
+    c.mnuZELdel = item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
+    c.mnuZELclose = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
+
+    QMenu* help = menu("mnuZ_help", QStringLiteral("&Help"), 420);
+    c.mnuZ_Hcont = item(help, "mnuZ_Hcont", QStringLiteral("&Contents"), 422);
+    c.mnuZ_Hindx = item(help, "mnuZ_Hindx", QStringLiteral("&Index"), 424);
+    c.mnuZ_Hfnd = item(help, "mnuZ_Hfnd", QStringLiteral("Fi&nd"), 426);
+    c.mnuZ_Habout = item(help, "mnuZ_Habout", QStringLiteral("&About"), 428);
+
+    connect(c.mnuZELclose, &QAction::triggered, this, &ZelMain::endProgram);
+    connect(c.mnuZ_Hcont, &QAction::triggered, this, [this] { showHelp(HelpView::Contents); });
+    connect(c.mnuZ_Hindx, &QAction::triggered, this, [this] { showHelp(HelpView::Index); });
+    connect(c.mnuZ_Hfnd, &QAction::triggered, this, [this] { showHelp(HelpView::Find); });
+    connect(c.mnuZ_Habout, &QAction::triggered, this, &ZelMain::showAbout);
+}
+
+PictureArea* ZelMain::pictureArea(int index) const {
+    return m_controls->pics.at(static_cast<std::size_t>(index));
+}
+
+void ZelMain::setStorageStartUp(std::function<void()> step) {
+    m_storageStartUp = std::move(step);
+}
+
+void ZelMain::setProgramFolder(const std::string& folder) {
+    m_state.screen.programFolder = folder;
+}
+
+void ZelMain::startUp() {
+    Controls& c = *m_controls;
+    ProgramState& s = m_state;
+    ScreenState& screen = s.screen;
+
+    s.genome.editorReady = false;
+    move(twipsToPixels(200), twipsToPixels(200));
+    for (PictureArea* area : c.pics) {
+        area->setGeometry(twipsRect(5000, 200, 9840, 9840));
+    }
+    if (screen.programFolder.empty()) {
+        screen.programFolder = programFolder();
+    }
+    screen.helpFile = helpFilePath(screen.programFolder);
+    initProgramState(s);
+    screen.pics[screen.curPic] = c.pics[0];
+    screen.pics[1 - screen.curPic] = c.pics[1];
+    for (int i = 0; i < kGeneCount; ++i) {
+        c.label1[i]->setText(QString::number(i + 1));
+    }
+    for (PictureArea* area : c.pics) {
+        area->setScale(0, screen.picScale, screen.picScale, 0);
+    }
+    c.pics[screen.curPic]->show();
+    c.pics[1 - screen.curPic]->hide();
+    c.cmdZELNalt->setText(text(screen.altCaption[0]));
+    screen.gridFlag[screen.curPic] = 0;
+    setReviewVisible(false);
+    c.cmdZELscreen->setText(text(layoutSwitchCaption(screen)));
+    prepareSurface(screen.surface(), screen.gridFlag[screen.curPic], screen.gridN, screen.picScale);
+
+    const int start = static_cast<int>(s.genome.genePosMax / 2.0 + 0.5);
+    for (int i = 0; i < s.genome.geneCount; ++i) {
+        c.udGene[i]->setRange(kGenePosMin, s.genome.genePosMax);
+        c.udGene[i]->setValue(start);
+    }
+    fillEditor(s.genome, *this);
+
+    s.breeding.autoPrint = 0;
+    c.ckbZel1->setChecked(false);
+    c.lblZel1->hide();
+    c.ckbZel1->hide();
+    showRecordLabels(false);
+    s.genome.editorReady = true;
+    setSaveEnabled(false);
+
+    statusBar()->showMessage(
+        QStringLiteral("Set the genes, then press DRAW MUTATIONS or DRAW RELATIVES."), 20000);
+    screen.storeListPath = screen.programFolder + "/" + kStoreListName;
+    if (m_storageStartUp) {
+        m_storageStartUp();
+    }
+}
+
+void ZelMain::layoutSwitchClicked() {
+    switchLayout(m_state.screen);
+    refreshScreenControls();
+}
+
+void ZelMain::areaSwitchClicked() {
+    Controls& c = *m_controls;
+    switchPictureArea(m_state.screen);
+    const int shown = m_state.screen.curPic;
+    c.pics[shown]->show();
+    c.pics[1 - shown]->hide();
+    refreshScreenControls();
+}
+
+void ZelMain::refreshScreenControls() {
+    Controls& c = *m_controls;
+    const ScreenState& screen = m_state.screen;
+    c.cmdZELNalt->setText(text(areaSwitchCaption(screen)));
+    c.cmdZELscreen->setText(text(layoutSwitchCaption(screen)));
+    const bool autoPrint = autoPrintShown(screen);
+    c.lblZel1->setVisible(autoPrint);
+    c.ckbZel1->setVisible(autoPrint);
+}
+
+void ZelMain::showHelp(HelpView view) {
+    // Built anew for every call, as the help may have been installed or rebuilt meanwhile.
+    m_state.screen.helpFile = helpFilePath(m_state.screen.programFolder);
+    m_services.help.showHelp(m_state.screen.helpFile, view);
+}
+
+void ZelMain::showAbout() {
+    AboutWindow about(this);
+    about.exec();
+}
+
+void ZelMain::endProgram() {
+    // Nothing is saved on the way out: every change has been written when it was made.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        window->hide();
+    }
+    QCoreApplication::exit(0);
+}
+
+void ZelMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProgram();
+}
+
+std::string ZelMain::geneCaption(int gene) const {
+    return m_controls->lblGR.at(static_cast<std::size_t>(gene))->text().toStdString();
+}
+
+void ZelMain::setGeneCaption(int gene, const std::string& caption) {
+    Controls& c = *m_controls;
+    const auto i = static_cast<std::size_t>(gene);
+    c.lblGR.at(i)->setText(text(caption));
+    c.udGene[i]->setValue(captionNumber(caption));
+    geneCaptionChanged(m_state.genome, *this, gene);
+}
+
+void ZelMain::setGeneNameCaption(int gene, const std::string& caption) {
+    m_controls->lblGene.at(static_cast<std::size_t>(gene))->setText(text(caption));
+}
+
+void ZelMain::setGeneValueCaption(int gene, const std::string& caption) {
+    m_controls->lblGeneV.at(static_cast<std::size_t>(gene))->setText(text(caption));
+}
+
+bool ZelMain::autoPrintTicked() const {
+    return m_controls->ckbZel1->isChecked();
+}
+
+void ZelMain::setSaveEnabled(bool enabled) {
+    m_controls->mnuZELsave->setEnabled(enabled);
+}
+
+void ZelMain::setLoadEnabled(bool enabled) {
+    m_controls->mnuZELload->setEnabled(enabled);
+}
+
+void ZelMain::setReviewVisible(bool visible) {
+    m_controls->cmdZELMrep->setVisible(visible);
+}
+
+void ZelMain::showRecordLabels(bool visible) {
+    m_controls->label2->setVisible(visible);
+    m_controls->label3->setVisible(visible);
+}
+
+void ZelMain::setRecordNumberCaption(const std::string& caption) {
+    m_controls->label3->setText(text(caption));
+}
+
+void ZelMain::showStatus(const std::string& text) {
+    statusBar()->showMessage(QString::fromStdString(text));
+}
+
+} // namespace vavivor

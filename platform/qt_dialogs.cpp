@@ -1,0 +1,81 @@
+#include "qt_dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace vavivor {
+
+namespace {
+
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(QWidget* parent) : m_parent(parent) {}
+
+void QtDialogs::setParent(QWidget* parent) {
+    m_parent = parent;
+}
+
+void QtDialogs::message(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtDialogs::askYesNo(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, qt(title), qt(text), QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    // The question guards a deletion: Enter alone does not delete.
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::string> QtDialogs::askText(const std::string& prompt, const std::string& title) {
+    QInputDialog dialog(m_parent);
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(qt(title));
+    dialog.setLabelText(qt(prompt));
+    dialog.setTextValue(QString());
+    dialog.setOkButtonText(QObject::tr("OK"));
+    dialog.setCancelButtonText(QObject::tr("Cancel"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.textValue().toStdString();
+}
+
+std::optional<std::string> QtDialogs::chooseStorageFile(const std::string& title, bool mustExist) {
+    QFileDialog dialog(m_parent, qt(title), storageFolder());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setNameFilter(QObject::tr("Storage (*.zlr)"));
+    dialog.setDefaultSuffix(QStringLiteral("zlr"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    for (;;) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+            return std::nullopt;
+        }
+        const QString path = QDir::cleanPath(dialog.selectedFiles().constFirst());
+        // A new file may be named, but only in a folder that exists.
+        if (QFileInfo(QFileInfo(path).absolutePath()).isDir()) {
+            return path.toStdString();
+        }
+        QMessageBox::warning(&dialog, qt(title),
+                             QObject::tr("The folder %1 does not exist.")
+                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())));
+    }
+}
+
+QString QtDialogs::storageFolder() {
+    const QString folder = QDir::home().filePath(QStringLiteral("Vavivor"));
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+} // namespace vavivor

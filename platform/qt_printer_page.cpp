@@ -1,0 +1,236 @@
+#include "qt_printer_page.h"
+
+#include "picture_painter.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+namespace vavivor {
+
+namespace {
+
+constexpr double kTwipsPerInch = 1440.0;
+constexpr double kTwipsPerPoint = 20.0;
+// The print grid's page, 11512 x 16264 twips, centred on A4.
+constexpr double kGridWidthTwips = 11512.0;
+constexpr double kGridHeightTwips = 16264.0;
+
+QPageLayout gridPageLayout() {
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const double side = (a4.width() - kGridWidthTwips / kTwipsPerPoint) / 2.0;
+    const double topBottom = (a4.height() - kGridHeightTwips / kTwipsPerPoint) / 2.0;
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF(side, topBottom, side, topBottom), QPageLayout::Point);
+}
+
+void makePdfPrinter(QPrinter& printer, const QString& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageLayout(gridPageLayout());
+}
+
+QString defaultPdfFolder() {
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty()) {
+        documents = QDir::homePath();
+    }
+    return QDir(documents).filePath(QStringLiteral("Vavivor"));
+}
+
+} // namespace
+
+QtPrinterPage::QtPrinterPage()
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+      m_pdfFolder(defaultPdfFolder()) {
+    m_printer->setDocName(QStringLiteral("Vavivor"));
+    m_printer->setCreator(QStringLiteral("Vavivor"));
+}
+
+QtPrinterPage::QtPrinterPage(const QString& pdfPath) : QtPrinterPage() {
+    m_fixedPdf = pdfPath;
+    makePdfPrinter(*m_printer, pdfPath);
+}
+
+QtPrinterPage::~QtPrinterPage() {
+    if (m_painter && m_painter->isActive()) {
+        m_painter->end();
+    }
+}
+
+bool QtPrinterPage::hasSystemPrinter() const {
+    return m_fixedPdf.isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+QFont QtPrinterPage::printerFont(const std::string& name, bool bold, double points) {
+    const QString wanted = QString::fromStdString(name);
+    QFont font;
+    if (wanted.compare(QStringLiteral("Arial rounded MT Bold"), Qt::CaseInsensitive) == 0) {
+        // The rounded face is bold by nature; a plain sans bold keeps its weight.
+        font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        bold = true;
+    } else if (wanted.compare(QStringLiteral("Arial"), Qt::CaseInsensitive) == 0) {
+        font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("DejaVu Sans")});
+    } else {
+        font.setFamilies(
+            {wanted, QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(bold);
+    font.setPointSizeF(points > 0.0 ? points : 10.0);
+    return font;
+}
+
+QFont QtPrinterPage::font() const {
+    return printerFont(m_fontName, m_bold, m_points);
+}
+
+double QtPrinterPage::toDevice(double twips) const {
+    return twips * m_printer->resolution() / kTwipsPerInch;
+}
+
+double QtPrinterPage::toTwips(double device) const {
+    return device * kTwipsPerInch / m_printer->resolution();
+}
+
+double QtPrinterPage::lineHeight(const QFont& font) const {
+    return toTwips(QFontMetricsF(font, m_printer.get()).lineSpacing());
+}
+
+void QtPrinterPage::fail(const std::string& reason) {
+    if (!m_failed) {
+        m_failed = true;
+        m_failure = reason;
+    }
+}
+
+bool QtPrinterPage::choosePdfFile() {
+    QDir folder(m_pdfFolder);
+    if (!folder.mkpath(QStringLiteral("."))) {
+        fail("the folder " + m_pdfFolder.toStdString() + " could not be created");
+        return false;
+    }
+    const QString stamp =
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
+    QString path = folder.filePath(QStringLiteral("vavivor-%1.pdf").arg(stamp));
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+        path = folder.filePath(QStringLiteral("vavivor-%1-%2.pdf").arg(stamp).arg(n));
+    }
+    makePdfPrinter(*m_printer, path);
+    return true;
+}
+
+bool QtPrinterPage::begin() {
+    if (m_started) {
+        return !m_failed;
+    }
+    m_started = true;
+    m_failure.clear();
+    if (m_fixedPdf.isEmpty()) {
+        if (QPrinterInfo::availablePrinters().isEmpty()) {
+            if (!choosePdfFile()) {
+                return false;
+            }
+        } else if (m_printer->outputFormat() != QPrinter::NativeFormat) {
+            // A printer has been installed since the last document went to a PDF file.
+            m_printer->setOutputFileName(QString());
+            m_printer->setOutputFormat(QPrinter::NativeFormat);
+        }
+    }
+    m_painter = std::make_unique<QPainter>();
+    if (!m_painter->begin(m_printer.get())) {
+        if (m_printer->outputFormat() == QPrinter::PdfFormat) {
+            fail("the file " + m_printer->outputFileName().toStdString() + " could not be written");
+        } else {
+            fail("the printer " + m_printer->printerName().toStdString() +
+                 " could not start the document");
+        }
+        return false;
+    }
+    m_painter->setPen(Qt::black);
+    return true;
+}
+
+void QtPrinterPage::printText(const std::string& text, bool lineEnd) {
+    const QFont f = font();
+    const QString qtext = QString::fromStdString(text);
+    const QFontMetricsF metrics(f, m_printer.get());
+    if (begin()) {
+        m_painter->setFont(f);
+        m_painter->setPen(Qt::black);
+        m_painter->drawText(QPointF(toDevice(m_x), toDevice(m_y) + metrics.ascent()), qtext);
+    }
+    if (lineEnd) {
+        m_x = 0.0;
+        m_y += toTwips(metrics.lineSpacing());
+    } else {
+        m_x += toTwips(metrics.horizontalAdvance(qtext));
+    }
+}
+
+void QtPrinterPage::lineEnd() {
+    begin();
+    m_x = 0.0;
+    m_y += lineHeight(font());
+}
+
+void QtPrinterPage::drawPicture(const Picture& picture, double x, double y, double size) {
+    if (!begin()) {
+        return;
+    }
+    const QRectF target(toDevice(x), toDevice(y), toDevice(size), toDevice(size));
+    m_painter->save();
+    m_painter->setClipRect(target);
+    paintPicture(*m_painter, picture, target, PaintOptions{true});
+    m_painter->restore();
+}
+
+void QtPrinterPage::newPage() {
+    if (begin() && !m_printer->newPage()) {
+        fail("the printer could not start page " + std::to_string(m_page + 1));
+    }
+    ++m_page;
+    m_x = 0.0;
+    m_y = 0.0;
+}
+
+bool QtPrinterPage::endDoc() {
+    const bool started = m_started;
+    if (m_painter && m_painter->isActive() && !m_painter->end()) {
+        fail("the printer did not take the document");
+    }
+    m_painter.reset();
+    if (started && !m_failed && m_printer->printerState() == QPrinter::Error) {
+        fail("the printer reported an error");
+    }
+    const bool toPdf = m_printer->outputFormat() == QPrinter::PdfFormat;
+    const QString pdf = m_printer->outputFileName();
+    if (started && !m_failed && toPdf && QFileInfo(pdf).size() <= 0) {
+        fail("the file " + pdf.toStdString() + " could not be written");
+    }
+    const bool ok = !m_failed;
+    m_started = false;
+    m_failed = false;
+    m_page = 1;
+    m_x = 0.0;
+    m_y = 0.0;
+    if (started && ok) {
+        m_lastPdf = toPdf ? pdf : QString();
+        if (m_report) {
+            m_report(toPdf ? "Printed to " + QDir::toNativeSeparators(pdf).toStdString()
+                           : "Sent to the printer " + m_printer->printerName().toStdString());
+        }
+    }
+    return ok;
+}
+
+} // namespace vavivor

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/printer_page.h"
+
+#include <QFont>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QPainter;
+class QPrinter;
+
+namespace vavivor {
+
+// The printer page on Qt's printing: twips from the top left of the printable area are mapped
+// onto the device, text stands with its top left corner at the current position, and pictures
+// are painted as vectors. The painter begins with the first item and ends with endDoc.
+//
+// Without a printer installed every document goes to a new PDF file in pdfFolder(), named
+// after the time it was printed; a PDF page's printable area is A4 less the margins that make
+// it the print grid's 11512 x 16264 twips.
+class QtPrinterPage : public PrinterPage {
+public:
+    using Report = std::function<void(const std::string&)>;
+
+    // The system's printer (the last one chosen in the print dialog, else the default one).
+    QtPrinterPage();
+    // Every document to the PDF file `pdfPath`, replacing what it held.
+    explicit QtPrinterPage(const QString& pdfPath);
+    ~QtPrinterPage() override;
+    QtPrinterPage(const QtPrinterPage&) = delete;
+    QtPrinterPage& operator=(const QtPrinterPage&) = delete;
+
+    // The printer that the print dialog sets up.
+    QPrinter& printer() { return *m_printer; }
+    // Whether documents go to a printer of the system rather than to PDF files.
+    [[nodiscard]] bool hasSystemPrinter() const;
+    // Told after each finished document where it went ("Printed to /home/...pdf").
+    void setReport(Report report) { m_report = std::move(report); }
+    // Where documents go when no printer is installed: the documents folder's "Vavivor".
+    [[nodiscard]] QString pdfFolder() const { return m_pdfFolder; }
+    void setPdfFolder(const QString& folder) { m_pdfFolder = folder; }
+    // The PDF file of the last document, if it went to one.
+    [[nodiscard]] QString lastPdfPath() const { return m_lastPdf; }
+
+    // The face that stands in for a font name of the program: Arial and Arial rounded MT Bold
+    // become Liberation Sans (bold for the rounded face) where they are not installed.
+    static QFont printerFont(const std::string& name, bool bold, double points);
+
+    void setFontName(const std::string& name) override { m_fontName = name; }
+    void setFontBold(bool bold) override { m_bold = bold; }
+    void setFontSize(double points) override { m_points = points; }
+    [[nodiscard]] double currentX() const override { return m_x; }
+    [[nodiscard]] double currentY() const override { return m_y; }
+    void setCurrentX(double twips) override { m_x = twips; }
+    void setCurrentY(double twips) override { m_y = twips; }
+    void printText(const std::string& text, bool lineEnd) override;
+    void lineEnd() override;
+    void drawPicture(const Picture& picture, double x, double y, double size) override;
+    void newPage() override;
+    [[nodiscard]] int pageNumber() const override { return m_page; }
+    bool endDoc() override;
+    [[nodiscard]] std::string failure() const override { return m_failure; }
+
+private:
+    // Starts the document at its first item; false when the printer or file cannot take it.
+    bool begin();
+    bool choosePdfFile();
+    [[nodiscard]] QFont font() const;
+    [[nodiscard]] double toDevice(double twips) const;
+    [[nodiscard]] double toTwips(double device) const;
+    [[nodiscard]] double lineHeight(const QFont& font) const;
+    void fail(const std::string& reason);
+
+    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPainter> m_painter;
+    QString m_fixedPdf; // set: every document goes to this file
+    QString m_pdfFolder;
+    QString m_lastPdf;
+    Report m_report;
+
+    std::string m_fontName = "Arial";
+    bool m_bold = false;
+    double m_points = 10.0;
+    double m_x = 0.0;
+    double m_y = 0.0;
+    int m_page = 1;
+    bool m_started = false;
+    bool m_failed = false;
+    std::string m_failure;
+};
+
+} // namespace vavivor

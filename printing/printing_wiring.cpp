@@ -1,0 +1,33 @@
+#include "printing_wiring.h"
+
+#include "catalogue_print.h"
+#include "graphics_print.h"
+#include "mainwindow/zel_main.h"
+#include "platform/qt_printer_page.h"
+#include "qt_print_dialogs.h"
+#include "store_selection_window.h"
+
+#include <QAction>
+
+namespace vavivor {
+
+StoreSelectionWindow& connectPrinting(ZelMain& window) {
+    Services& services = window.services();
+    if (auto* dialogs = dynamic_cast<QtPrintDialogs*>(&services.printDialogs)) {
+        dialogs->setParent(&window);
+    }
+    if (auto* printer = dynamic_cast<QtPrinterPage*>(&services.printer)) {
+        printer->setReport([&window](const std::string& text) { window.showStatus(text); });
+    }
+    if (auto* print = window.findChild<QAction*>(QStringLiteral("mnuZELprint"))) {
+        QObject::connect(print, &QAction::triggered, &window,
+                         [&window] { mnuZELprint_Click(window.state(), window.services()); });
+    }
+    auto* selection = new StoreSelectionWindow(&window);
+    QObject::connect(selection, &StoreSelectionWindow::printRequested, &window, [&window](int n) {
+        printCatalogue(window.state(), window.services(), static_cast<std::int16_t>(n));
+    });
+    return *selection;
+}
+
+} // namespace vavivor

@@ -1,0 +1,210 @@
+#include "catalogue.h"
+
+#include "breeding/relatives.h"
+#include "breeding/review.h"
+#include "core/dialogs.h"
+#include "core/gene_editor.h"
+#include "core/main_controls.h"
+#include "core/number_text.h"
+#include "core/renderer.h"
+#include "store_file.h"
+#include "store_list.h"
+#include "store_lock.h"
+
+#include <optional>
+
+namespace vavivor {
+
+namespace {
+
+constexpr std::size_t kNumberField = 3;
+
+std::string positionText(float cell) {
+    const auto position = toInt16(cell);
+    return position ? std::to_string(*position) : "?";
+}
+
+} // namespace
+
+void showCatalogue(ProgramState& state, Services& services, CatalogueView& view) {
+    if (!fillCatalogue(state, services, view)) {
+        return;
+    }
+    view.setStoreCaption("Storage file: " + state.store.currentStore);
+    view.showWindow();
+}
+
+bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view) {
+    std::vector<std::int16_t>& map = state.catalogue.catalogueMap;
+    view.clearRows();
+    map.assign(1, 0);
+    std::string error;
+    const auto contents = readStore(state.store.currentStore, &error);
+    if (!contents) {
+        services.dialogs.message(error, kStoreFileTitle);
+        return false;
+    }
+    const auto whole = static_cast<int>(contents->records.size());
+    if (whole > kMaxRecords) {
+        services.dialogs.message("The storage file " + state.store.currentStore + " holds " +
+                                     std::to_string(whole) + " records, more than the " +
+                                     std::to_string(kMaxRecords) + " that Vavivor can number.",
+                                 kStoreFileTitle);
+        return false;
+    }
+    map.reserve(static_cast<std::size_t>(scannedRecords(*contents)) + 1);
+    for (int r = 1; r <= whole; ++r) {
+        const StorageRecord& record = contents->records[static_cast<std::size_t>(r - 1)];
+        if (!record.isDeleted()) {
+            map.push_back(static_cast<std::int16_t>(r));
+            view.addRow(catalogueLine(r, record));
+        }
+    }
+    return true;
+}
+
+std::string catalogueLine(int r, const StorageRecord& record) {
+    std::string number = std::to_string(r);
+    if (number.size() < kNumberField) {
+        number.insert(0, kNumberField - number.size(), ' ');
+    }
+    std::string line =
+        number + (record.isSequence() ? "M" : "R") + "\t" + descriptionText(record) + "\t";
+    for (int g = 0; g < kGeneCount; ++g) {
+        line += positionText(record.cell(0, g)) + "  ";
+    }
+    return line;
+}
+
+std::int16_t selectedRecord(const ProgramState& state, Services& services,
+                            const CatalogueView& view) {
+    const int row = view.selectedRow();
+    const auto& map = state.catalogue.catalogueMap;
+    if (row < 0 || static_cast<std::size_t>(row) + 1 >= map.size()) {
+        services.dialogs.message(kSelectFirst, kListRecordTitle);
+        return 0;
+    }
+    return map[static_cast<std::size_t>(row) + 1];
+}
+
+bool takeRecord(ProgramState& state, const StorageRecord& record) {
+    // Check every figure the record holds before any of it is taken.
+    const int figures = record.isSequence() ? kCellCount : 1;
+    MutantTable table{};
+    for (int f = 0; f < figures; ++f) {
+        const std::optional<GeneSet> genes = figureGenes(record, f);
+        if (!genes) {
+            return false;
+        }
+        table[static_cast<std::size_t>(f)] = *genes;
+    }
+    GenomeState& genome = state.genome;
+    state.breeding.sequenceShown = record.isSequence();
+    if (record.isSequence()) {
+        genome.cellPos = table;
+    }
+    genome.centralPos = table[0];
+    return true;
+}
+
+bool readRecord(ProgramState& state, Services& services, int n) {
+    const std::string& path = state.store.currentStore;
+    std::string error;
+    const auto record = readStoreRecord(path, n, &error);
+    if (!record) {
+        services.dialogs.message(error, kStoreFileTitle);
+        return false;
+    }
+    if (!takeRecord(state, *record)) {
+        services.dialogs.message("Record " + std::to_string(n) + " of the storage file " + path +
+                                     " cannot be shown: its gene positions are not all whole "
+                                     "numbers from 1 to 9. The record is damaged.",
+                                 kStoreFileTitle);
+        return false;
+    }
+    return true;
+}
+
+bool loadRecord(ProgramState& state, Services& services, int n) {
+    if (!readRecord(state, services, n)) {
+        return false;
+    }
+    showLoadedRecord(state, services, n);
+    return true;
+}
+
+void showLoadedRecord(ProgramState& state, Services& services, int n) {
+    showCentral(state.genome, services.controls);
+    positionsToValues(state.genome);
+    if (state.breeding.sequenceShown) {
+        reviewSequence(state, services);
+    } else {
+        const ScreenState& screen = state.screen;
+        prepareSurface(screen.surface(), screen.gridFlag[screen.curPic], screen.gridN,
+                       screen.picScale);
+        drawRelatives(state, services);
+    }
+    services.controls.showRecordLabels(true);
+    std::string caption(1, ' '); // the sign place of a number
+    caption += std::to_string(n);
+    services.controls.setRecordNumberCaption(caption);
+}
+
+void confirmDelete(ProgramState& state, Services& services, DeleteView& view, int n) {
+    std::string error;
+    const auto record = readStoreRecord(state.store.currentStore, n, &error);
+    if (!record) {
+        services.dialogs.message(error, kStoreFileTitle);
+        return;
+    }
+    view.setRecordCaptions(std::to_string(n), record->isSequence() ? "True" : "False",
+                           descriptionText(*record));
+    view.showWindow();
+}
+
+void deleteRecord(ProgramState& state, Services& services, CatalogueView& view, int n) {
+    StoreState& store = state.store;
+    std::string error;
+    {
+        StoreLock lock(store.currentStore);
+        if (!lock.acquire(&error) || !markRecordDeleted(store.currentStore, n, &error)) {
+            services.dialogs.message(error + " Nothing has been deleted.", kStoreFileTitle);
+            return;
+        }
+    }
+    if (n >= 0 && static_cast<std::size_t>(n) < store.recordUsed.size()) {
+        store.recordUsed[static_cast<std::size_t>(n)] = 0;
+    }
+    fillCatalogue(state, services, view);
+    if (n == store.nextRecord - 1) {
+        store.nextRecord = static_cast<std::int16_t>(store.nextRecord - 1);
+        if (store.nextRecord == 1) {
+            services.controls.setLoadEnabled(false);
+        }
+    }
+}
+
+void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view) {
+    const std::int16_t n = selectedRecord(state, services, view);
+    if (n > 0) {
+        view.hideWindow();
+        loadRecord(state, services, n);
+    }
+}
+
+void deleteSelectedRecord(ProgramState& state, Services& services, const CatalogueView& view,
+                          const std::function<DeleteView&()>& confirmation) {
+    const std::int16_t n = selectedRecord(state, services, view);
+    if (n > 0) {
+        confirmDelete(state, services, confirmation(), n);
+    }
+}
+
+void cmdFMDdel_Click(ProgramState& state, Services& services, DeleteView& confirmation,
+                     CatalogueView& view) {
+    const std::int16_t n = captionNumber(confirmation.recordNumberCaption());
+    confirmation.hideWindow();
+    deleteRecord(state, services, view, n);
+}
+
+} // namespace vavivor

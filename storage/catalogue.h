@@ -1,0 +1,71 @@
+#pragma once
+
+#include "catalogue_view.h"
+#include "core/program_state.h"
+#include "core/services.h"
+#include "delete_view.h"
+#include "record_io.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace vavivor {
+
+// File > Load/Delete: fills the catalogue, names the storage file in lblFMC5 and shows the
+// window. When the storage file cannot be read, a message box says why instead.
+void showCatalogue(ProgramState& state, Services& services, CatalogueView& view);
+
+// One catalogue line per live whole record of the current storage file, in record order, and
+// catalogueMap to match. On a file that cannot be read the list is left empty, with a message;
+// returns whether the file was read.
+bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view);
+
+// The catalogue line of record r: the number right-aligned in three places, M or R, TAB, the
+// 20 characters of the description, TAB, the eight positions of its first figure each
+// followed by two blanks ("?" for a cell that holds no usable number).
+std::string catalogueLine(int r, const StorageRecord& record);
+
+// The record number of the selected row, or 0 after the "LIST RECORD" message when no row
+// is selected.
+std::int16_t selectedRecord(const ProgramState& state, Services& services,
+                            const CatalogueView& view);
+
+// Record n of the current storage file into sequenceShown, centralPos and (for a sequence)
+// cellPos. A record that cannot be read, or whose positions are not all whole numbers 1..9,
+// is refused with a message and changes nothing; returns whether it was taken.
+bool readRecord(ProgramState& state, Services& services, int n);
+
+// readRecord, then showLoadedRecord. Returns whether the record was shown.
+bool loadRecord(ProgramState& state, Services& services, int n);
+
+// A record's figures into sequenceShown, centralPos and (for a sequence) cellPos, as loading
+// takes them; false, changing nothing, when a position is not a whole number 1..9.
+bool takeRecord(ProgramState& state, const StorageRecord& record);
+
+// What loading shows of the record just taken: the gene editor, the relatives or review
+// screen, and its number n in Label2 and Label3.
+void showLoadedRecord(ProgramState& state, Services& services, int n);
+
+// The record-deletion window for record n with its number, kind and description.
+void confirmDelete(ProgramState& state, Services& services, DeleteView& view, int n);
+
+// Marks record n deleted (only its flag changes), refills the catalogue and keeps nextRecord
+// and the Load/Delete item up to date.
+void deleteRecord(ProgramState& state, Services& services, CatalogueView& view, int n);
+
+// The catalogue's events.
+// Double-click on a row, or Record > Load: the selected record, the catalogue hidden.
+void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view);
+// Record > Delete: the confirmation for the selected record; the catalogue stays open. The
+// confirmation window is asked for only when a record is selected.
+void deleteSelectedRecord(ProgramState& state, Services& services, const CatalogueView& view,
+                          const std::function<DeleteView&()>& confirmation);
+// DELETE in the confirmation: the record whose number it shows.
+void cmdFMDdel_Click(ProgramState& state, Services& services, DeleteView& confirmation,
+                     CatalogueView& view);
+
+inline constexpr const char* kListRecordTitle = "LIST RECORD";
+inline constexpr const char* kSelectFirst = "You must SELECT an item first.";
+
+} // namespace vavivor

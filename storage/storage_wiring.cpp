@@ -1,0 +1,93 @@
+#include "storage_wiring.h"
+
+#include "catalogue.h"
+#include "mainwindow/zel_main.h"
+#include "save_record.h"
+#include "store_commands.h"
+#include "store_list.h"
+#include "zel_delete.h"
+#include "zel_str_cat.h"
+
+#include <QAction>
+#include <QPointer>
+#include <memory>
+#include <utility>
+
+namespace vavivor {
+
+namespace {
+
+// The storage windows, made on first use. They are children of the main window, which
+// deletes them.
+class StorageWindows {
+public:
+    StorageWindows(ZelMain& window, std::function<void()> printCatalogue)
+        : m_window(window), m_printCatalogue(std::move(printCatalogue)) {}
+
+    ZelStrCat& catalogue() {
+        if (m_catalogue.isNull()) {
+            m_catalogue = new ZelStrCat(&m_window);
+            QObject::connect(m_catalogue, &ZelStrCat::loadRequested, m_catalogue, [this] {
+                loadSelectedRecord(m_window.state(), m_window.services(), *m_catalogue);
+            });
+            QObject::connect(m_catalogue, &ZelStrCat::deleteRequested, m_catalogue, [this] {
+                deleteSelectedRecord(m_window.state(), m_window.services(), *m_catalogue,
+                                     [this]() -> DeleteView& { return confirmation(); });
+            });
+            QObject::connect(m_catalogue, &ZelStrCat::printRequested, m_catalogue, [this] {
+                if (m_printCatalogue) {
+                    m_printCatalogue();
+                }
+            });
+        }
+        return *m_catalogue;
+    }
+
+    ZelDelete& confirmation() {
+        if (m_confirmation.isNull()) {
+            m_confirmation = new ZelDelete(&m_window);
+            QObject::connect(m_confirmation, &ZelDelete::deleteConfirmed, m_confirmation, [this] {
+                cmdFMDdel_Click(m_window.state(), m_window.services(), *m_confirmation,
+                                catalogue());
+            });
+        }
+        return *m_confirmation;
+    }
+
+private:
+    ZelMain& m_window;
+    std::function<void()> m_printCatalogue;
+    QPointer<ZelStrCat> m_catalogue;
+    QPointer<ZelDelete> m_confirmation;
+};
+
+void onTriggered(ZelMain& window, const char* name, const std::function<void()>& slot) {
+    auto* action = window.findChild<QAction*>(QLatin1String(name));
+    Q_ASSERT(action != nullptr);
+    if (action != nullptr) {
+        QObject::connect(action, &QAction::triggered, &window, slot);
+    }
+}
+
+} // namespace
+
+void connectStorage(ZelMain& window, StoreChoiceView& storeChoice,
+                    std::function<void()> printCatalogue) {
+    auto windows = std::make_shared<StorageWindows>(window, std::move(printCatalogue));
+    ZelMain* main = &window;
+    StoreChoiceView* choice = &storeChoice;
+
+    onTriggered(window, "mnuZELsave",
+                [main] { mnuZELsave_Click(main->state(), main->services()); });
+    onTriggered(window, "mnuZELload", [main, windows] {
+        showCatalogue(main->state(), main->services(), windows->catalogue());
+    });
+    onTriggered(window, "mnuZELchng",
+                [main, choice] { mnuZELchng_Click(main->state(), main->services(), *choice); });
+    onTriggered(window, "mnuZELdel",
+                [main, choice] { mnuZELdel_Click(main->state(), main->services(), *choice); });
+    window.setStorageStartUp(
+        [main, choice] { storageStartUp(main->state(), main->services(), *choice); });
+}
+
+} // namespace vavivor

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "delete_view.h"
+
+#include <QWidget>
+
+class QLabel;
+
+namespace vavivor {
+
+// frmZelDelete, "DELETE A STORED ZELOID": the record about to be deleted, with DELETE and
+// CANCEL. Modeless; CANCEL and the close box only hide it.
+class ZelDelete : public QWidget, public DeleteView {
+    Q_OBJECT
+
+public:
+    explicit ZelDelete(QWidget* parent = nullptr);
+
+    // DeleteView
+    void setRecordCaptions(const std::string& number, const std::string& mutations,
+                           const std::string& description) override;
+    [[nodiscard]] std::string recordNumberCaption() const override;
+    void showWindow() override;
+    void hideWindow() override;
+
+signals:
+    // DELETE was clicked.
+    void deleteConfirmed();
+
+private:
+    QLabel* m_number = nullptr;
+    QLabel* m_mutations = nullptr;
+    QLabel* m_description = nullptr;
+};
+
+} // namespace vavivor

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "storage/catalogue_view.h"
+#include "storage/delete_view.h"
+#include "storage/record_io.h"
+#include "storage/store_choice_view.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <string>
+#include <vector>
+
+namespace vavivor {
+
+// The storage windows as plain fields.
+struct FakeStoreChoice : StoreChoiceView {
+    void setStoreEntries(const std::vector<std::string>& paths) override {
+        entries = paths;
+        ++fills;
+    }
+    std::vector<std::string> entries;
+    int fills = 0;
+};
+
+struct FakeCatalogue : CatalogueView {
+    void clearRows() override { rows.clear(); }
+    void addRow(const std::string& line) override { rows.push_back(line); }
+    int selectedRow() const override { return selected; }
+    void setStoreCaption(const std::string& caption) override { storeCaption = caption; }
+    void showWindow() override { visible = true; }
+    void hideWindow() override { visible = false; }
+
+    std::vector<std::string> rows;
+    int selected = -1;
+    std::string storeCaption;
+    bool visible = false;
+};
+
+struct FakeDeleteWindow : DeleteView {
+    void setRecordCaptions(const std::string& n, const std::string& m,
+                           const std::string& d) override {
+        number = n;
+        mutations = m;
+        description = d;
+    }
+    std::string recordNumberCaption() const override { return number; }
+    void showWindow() override { visible = true; }
+    void hideWindow() override { visible = false; }
+
+    std::string number;
+    std::string mutations;
+    std::string description;
+    bool visible = false;
+};
+
+// A record as the program saves it: a single figure, or a sequence whose row f has every gene
+// at position 1 + (f + g) % 9.
+inline StorageRecord makeRecord(bool sequence, const std::string& description, const GeneSet& first,
+                                bool deleted = false) {
+    StorageRecord record;
+    record.deleted = deleted ? -1 : 0;
+    record.kind = sequence ? -1 : 0;
+    record.description = *encodeDescription(description);
+    for (int g = 0; g < kGeneCount; ++g) {
+        record.cell(0, g) = first[g];
+        for (int f = 1; sequence && f < kCellCount; ++f) {
+            record.cell(f, g) = static_cast<float>(1 + (f + g) % 9);
+        }
+    }
+    return record;
+}
+
+inline QByteArray recordBytes(const StorageRecord& record) {
+    const RecordBytes bytes = encodeRecord(record);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                      static_cast<qsizetype>(bytes.size()));
+}
+
+inline QByteArray fileBytes(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline std::string fileText(const std::string& path) {
+    return fileBytes(path).toStdString();
+}
+
+inline void writeBytes(const std::string& path, const QByteArray& bytes) {
+    QFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        file.write(bytes);
+    }
+}
+
+inline void writeRecords(const std::string& path, const std::vector<StorageRecord>& records) {
+    QByteArray bytes;
+    for (const auto& record : records) {
+        bytes += recordBytes(record);
+    }
+    writeBytes(path, bytes);
+}
+
+} // namespace vavivor
