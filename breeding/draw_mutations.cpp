@@ -1,9 +1,8 @@
 #include "draw_mutations.h"
 
-#include "core/gene_editor.h"
+#include "breeding_screen.h"
 #include "core/main_controls.h"
-#include "core/renderer.h"
-#include "printing/graphics_print.h"
+#include "core/random_source.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +10,7 @@
 namespace vavivor {
 
 void cmdZELMdraw_Click(ProgramState& state, Services& services) {
-    readEditor(state.genome, services.controls);
-    prepareSurface(state.screen.surface(), state.screen.gridFlag[state.screen.curPic],
-                   state.screen.gridN, state.screen.picScale);
-    state.breeding.autoPrint = services.controls.autoPrintTicked() ? 1 : 0;
-    state.selection.noSelection = true;
+    startBreedingClick(state, services);
     drawMutations(state, services);
 }
 
@@ -48,34 +43,17 @@ std::string makeMutant(GenomeState& genome, RandomSource& random, int k) {
 }
 
 void drawMutations(ProgramState& state, Services& services) {
-    ScreenState& screen = state.screen;
     GenomeState& genome = state.genome;
-    RendererState& renderer = state.renderer;
-    DrawingSurface& surface = screen.surface();
 
     state.breeding.sequenceShown = true;
     services.controls.setSaveEnabled(true);
     services.controls.showRecordLabels(false);
-    renderer.startAngle = kStartAngle;
-    surface.setLineWidth(1);
+    beginScreenFigures(state);
     services.random.reseed();
     resetMutantTable(genome);
 
-    const bool full = screen.fullScreen();
-    renderer.refLength = full ? kFullRefLength : kCellRefLength;
-    const double cellWidth = full ? screen.picScale : screen.cellSize;
-    const auto afterFigure = [&] {
-        if (full) {
-            printPause(state, services);
-            clearSurface(surface);
-        }
-    };
-
     positionsToValues(genome);
-    drawCell(renderer, surface, genome.geneValue, full ? 500.0 : 100.0, full ? 500.0 : 900.0,
-             renderer.refLength, renderer.startAngle, cellWidth, 0, "Orig.", screen.picScale);
-    afterFigure();
-
+    drawScreenFigure(state, services, 100.0, 900.0, 0, "Orig.");
     for (int r = 0; r < kGridN; ++r) {
         for (int c = 0; c < kGridN; ++c) {
             if (r == 0 && c == 0) {
@@ -83,11 +61,7 @@ void drawMutations(ProgramState& state, Services& services) {
             }
             const int k = kGridN * r + c;
             const std::string label = makeMutant(genome, services.random, k);
-            const double x = full ? 500.0 : 200.0 * c + 100.0;
-            const double y = full ? 500.0 : 900.0 - 200.0 * r;
-            drawCell(renderer, surface, genome.geneValue, x, y, renderer.refLength,
-                     renderer.startAngle, cellWidth, k, label, screen.picScale);
-            afterFigure();
+            drawScreenFigure(state, services, 200.0 * c + 100.0, 900.0 - 200.0 * r, k, label);
         }
     }
     services.controls.setReviewVisible(true);

@@ -1,20 +1,15 @@
 #include "relatives.h"
 
+#include "breeding_screen.h"
 #include "core/gene_editor.h"
 #include "core/main_controls.h"
-#include "core/renderer.h"
-#include "printing/graphics_print.h"
 
 #include <string>
 
 namespace vavivor {
 
 void cmdZELRdraw_Click(ProgramState& state, Services& services) {
-    readEditor(state.genome, services.controls);
-    prepareSurface(state.screen.surface(), state.screen.gridFlag[state.screen.curPic],
-                   state.screen.gridN, state.screen.picScale);
-    state.breeding.autoPrint = services.controls.autoPrintTicked() ? 1 : 0;
-    state.selection.noSelection = true;
+    startBreedingClick(state, services);
     drawRelatives(state, services);
 }
 
@@ -31,32 +26,16 @@ void stepGene(GenomeState& genome, int gene, int dir) {
 }
 
 void drawRelatives(ProgramState& state, Services& services) {
-    ScreenState& screen = state.screen;
     GenomeState& genome = state.genome;
-    RendererState& renderer = state.renderer;
-    DrawingSurface& surface = screen.surface();
+    const double picScale = state.screen.picScale;
 
     state.breeding.sequenceShown = false;
     services.controls.setSaveEnabled(true);
     services.controls.setReviewVisible(false);
     services.controls.showRecordLabels(false);
-    renderer.startAngle = kStartAngle;
-    surface.setLineWidth(1);
+    beginScreenFigures(state);
     stepGene(genome, -1, 1);
-
-    const bool full = screen.fullScreen();
-    renderer.refLength = full ? kFullRefLength : kCellRefLength;
-    const double cellWidth = full ? screen.picScale : screen.cellSize;
-    const auto drawFigure = [&](double x, double y, const std::string& label) {
-        drawCell(renderer, surface, genome.geneValue, full ? 500.0 : x, full ? 500.0 : y,
-                 renderer.refLength, renderer.startAngle, cellWidth, 0, label, screen.picScale);
-        if (full) {
-            printPause(state, services);
-            clearSurface(surface);
-        }
-    };
-
-    drawFigure(500.0, 500.0, "Orig.");
+    drawScreenFigure(state, services, 500.0, 500.0, 0, "Orig.");
     for (int g = 0; g < genome.geneCount; ++g) {
         const double x = state.relatives.geneLabelPos[g][0];
         const double y = state.relatives.geneLabelPos[g][1];
@@ -65,12 +44,12 @@ void drawRelatives(ProgramState& state, Services& services) {
 
         showCentral(genome, services.controls);
         stepGene(genome, g, 1);
-        drawFigure(x, y, gene + " +1");
+        drawScreenFigure(state, services, x, y, 0, gene + " +1");
 
         // The -1 relative stands in the cell mirrored through the centre of the picture.
         showCentral(genome, services.controls);
         stepGene(genome, g, -1);
-        drawFigure(screen.picScale - x, screen.picScale - y, gene + " -1");
+        drawScreenFigure(state, services, picScale - x, picScale - y, 0, gene + " -1");
     }
 }
 
