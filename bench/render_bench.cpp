@@ -2,7 +2,6 @@
 #include "core/renderer.h"
 #include "platform/picture_area.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace vavivor {
@@ -67,14 +66,3 @@ BENCHMARK(BM_GridScreenPictureArea)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace vavivor
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -32,6 +32,7 @@ void drawScreenFigure(ProgramState& state, Services& services, double x, double 
              renderer.refLength, renderer.startAngle, full ? screen.picScale : screen.cellSize,
              number, label, screen.picScale);
     if (full) {
+        state.breeding.lastFigure[screen.curPic] = surface.picture();
         printPause(state, services);
         clearSurface(surface);
     }

@@ -2,11 +2,14 @@
 
 #include "draw_mutations.h"
 #include "mainwindow/zel_main.h"
+#include "mutation_seed.h"
+#include "platform/keyboard_pick.h"
 #include "platform/picture_area.h"
 #include "relatives.h"
 #include "review.h"
 #include "selection.h"
 
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QtGlobal>
 
@@ -26,16 +29,30 @@ void onClick(ZelMain& window, const char* buttonName, Handler handler) {
                      [&window, handler] { handler(window.state(), window.services()); });
 }
 
+// DRAW MUTATIONS: with Shift held, the chain of a seed the user gives; otherwise a new chain.
+void drawMutationsClick(ProgramState& state, Services& services) {
+    if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)) {
+        cmdZELMdraw_ShiftClick(state, services);
+    } else {
+        cmdZELMdraw_Click(state, services);
+    }
+}
+
 } // namespace
 
 void connectBreeding(ZelMain& window) {
-    onClick(window, "cmdZELMdraw", cmdZELMdraw_Click);
+    onClick(window, "cmdZELMdraw", drawMutationsClick);
     onClick(window, "cmdZELRdraw", cmdZELRdraw_Click);
     onClick(window, "cmdZELMrep", cmdZELMrep_Click);
     QObject::connect(window.pictureArea(0), &PictureArea::mouseDown, &window,
                      [&window](int button, int shift, float x, float y) {
                          selectCell(window.state(), window.services(), button, shift, x, y);
                      });
+    // The keys pick as the mouse does, where a pick is possible: the grid of the main area.
+    pickWithKeys(*window.pictureArea(0), kGridN, [&window] {
+        const ScreenState& screen = window.state().screen;
+        return screen.curPic == 0 && screen.gridFlag[0] == 0;
+    });
 }
 
 } // namespace vavivor

@@ -3,9 +3,13 @@
 #include "breeding_screen.h"
 #include "core/main_controls.h"
 #include "core/random_source.h"
+#include "history_screens.h"
+#include "mutation_seed.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 
 namespace vavivor {
 
@@ -50,21 +54,25 @@ void drawMutations(ProgramState& state, Services& services) {
     services.controls.showRecordLabels(false);
     beginScreenFigures(state);
     services.random.reseed();
+    services.controls.showStatus(seedStatus(services.random.lastSeed()));
     resetMutantTable(genome);
 
     positionsToValues(genome);
     drawScreenFigure(state, services, 100.0, 900.0, 0, "Orig.");
+    std::vector<std::string> labels; // kept with the screen in the history
+    labels.reserve(kCellCount - 1);
     for (int r = 0; r < kGridN; ++r) {
         for (int c = 0; c < kGridN; ++c) {
             if (r == 0 && c == 0) {
                 continue;
             }
             const int k = kGridN * r + c;
-            const std::string label = makeMutant(genome, services.random, k);
+            const std::string& label = labels.emplace_back(makeMutant(genome, services.random, k));
             drawScreenFigure(state, services, 200.0 * c + 100.0, 900.0 - 200.0 * r, k, label);
         }
     }
     services.controls.setReviewVisible(true);
+    recordScreen(state, services, ScreenKind::Mutations, std::move(labels));
 }
 
 } // namespace vavivor

@@ -3,6 +3,7 @@
 #include "breeding_screen.h"
 #include "core/gene_editor.h"
 #include "core/main_controls.h"
+#include "history_screens.h"
 
 #include <string>
 
@@ -11,6 +12,7 @@ namespace vavivor {
 void cmdZELRdraw_Click(ProgramState& state, Services& services) {
     startBreedingClick(state, services);
     drawRelatives(state, services);
+    recordScreen(state, services, ScreenKind::Relatives);
 }
 
 void stepGene(GenomeState& genome, int gene, int dir) {

@@ -4,11 +4,13 @@
 #include "core/gene_editor.h"
 #include "core/main_controls.h"
 #include "core/renderer.h"
+#include "history_screens.h"
 
 namespace vavivor {
 
 void cmdZELMrep_Click(ProgramState& state, Services& services) {
     reviewSequence(state, services);
+    recordScreen(state, services, ScreenKind::Review);
 }
 
 std::string reviewCell(GenomeState& genome, int k) {
@@ -19,7 +21,11 @@ std::string reviewCell(GenomeState& genome, int k) {
     return label;
 }
 
-void reviewSequence(ProgramState& state, Services& services) {
+namespace {
+
+// The review screen; with chain labels, cell k carries labels[k - 1] and its number k.
+void drawSequence(ProgramState& state, Services& services,
+                  const std::vector<std::string>* chainLabels) {
     ScreenState& screen = state.screen;
     GenomeState& genome = state.genome;
 
@@ -38,9 +44,22 @@ void reviewSequence(ProgramState& state, Services& services) {
             }
             const int k = kGridN * r + c;
             const std::string label = reviewCell(genome, k);
-            drawScreenFigure(state, services, 200.0 * c + 100.0, 900.0 - 200.0 * r, 0, label);
+            const bool chain =
+                chainLabels != nullptr && chainLabels->size() >= static_cast<std::size_t>(k);
+            drawScreenFigure(state, services, 200.0 * c + 100.0, 900.0 - 200.0 * r, chain ? k : 0,
+                             chain ? (*chainLabels)[k - 1] : label);
         }
     }
+}
+
+} // namespace
+
+void reviewSequence(ProgramState& state, Services& services) {
+    drawSequence(state, services, nullptr);
+}
+
+void redrawChain(ProgramState& state, Services& services, const std::vector<std::string>& labels) {
+    drawSequence(state, services, &labels);
 }
 
 } // namespace vavivor

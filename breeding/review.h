@@ -5,6 +5,7 @@
 #include "core/services.h"
 
 #include <string>
+#include <vector>
 
 namespace vavivor {
 
@@ -15,6 +16,10 @@ void cmdZELMrep_Click(ProgramState& state, Services& services);
 // The central figure and the 24 stored mutants labelled "V k", without cell numbers; full
 // screen with the print pause after each figure. Undoes a pick in the editor.
 void reviewSequence(ProgramState& state, Services& services);
+
+// A Draw Mutations screen drawn again from the mutant table, as the review draws it but with
+// cell k labelled labels[k - 1] and numbered k, as the chain was first drawn.
+void redrawChain(ProgramState& state, Services& services, const std::vector<std::string>& labels);
 
 // Row k (1..24) of the mutant table into genePos and geneValue; returns "V k".
 std::string reviewCell(GenomeState& genome, int k);

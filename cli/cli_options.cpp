@@ -1,6 +1,7 @@
 #include "cli_options.h"
 
 #include "commands.h"
+#include "platform/picture_export.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -95,10 +96,10 @@ std::string takeValue(Option id, const QString& value, const Command& command,
         return {};
     }
     case Option::Size: {
-        const auto size = wholeNumber(value, 16, 8192);
+        const auto size = wholeNumber(value, kMinPicturePixels, kMaxPicturePixels);
         if (!size) {
-            return "--size needs a whole number of pixels 16..8192, not '" + value.toStdString() +
-                   "'";
+            return "--size needs a whole number of pixels " + std::to_string(kMinPicturePixels) +
+                   ".." + std::to_string(kMaxPicturePixels) + ", not '" + value.toStdString() + "'";
         }
         options.size = static_cast<int>(*size);
         return {};
@@ -213,8 +214,10 @@ std::string usageText() {
             "                      png); a screen in the full layout writes one picture per\n"
             "                      figure in drawing order, numbered before the extension:\n"
             "                      -o fig.png writes fig-01.png, fig-02.png, ...\n"
-            "  --seed N            the seed of the random chain, 0..4294967295\n"
-            "  --size N            size of png output in pixels\n"
+            "  --seed N            the seed of the random chain, 0..4294967295; the window's\n"
+            "                      status bar shows the seed of each DRAW MUTATIONS run\n"
+            "  --size N            width and height of png output in pixels, 16..8192\n"
+            "                      (default 1000); render, mutations, relatives and export\n"
             "  --all               every storage file of the storage list\n"
             "  -h, --help          this text\n\n"
             "Exit status: 0 done, 1 a file or record could not be read or written,\n"

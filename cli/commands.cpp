@@ -64,6 +64,15 @@ std::span<const Command> commands() {
          2,
          2,
          runExport},
+        {"icon",
+         "icon [--genes P1,...,P8] [--format svg|png] [--size N] -o FILE",
+         "a figure (the program's icon without --genes) alone on a white card, as an icon",
+         {Option::Genes, Option::Format, Option::Output, Option::Size},
+         {Option::Output},
+         {"svg", "png"},
+         0,
+         0,
+         runIcon},
     };
     return table;
 }

@@ -21,6 +21,24 @@ public:
     // or nothing when the user cancelled. With mustExist only an existing file can be chosen.
     virtual std::optional<std::string> chooseStorageFile(const std::string& title,
                                                          bool mustExist) = 0;
+    // The save dialog for an SVG drawing (filter *.svg, default suffix svg): the chosen path, or
+    // nothing when the user cancelled. Dialogs that cannot ask answer Cancel.
+    virtual std::optional<std::string> chooseSvgFile(const std::string& /*title*/) {
+        return std::nullopt;
+    }
+    // The save dialog for a picture: an SVG drawing or a PNG image, by the extension of the
+    // name. It starts in the folder of the last picture saved. The chosen path, or nothing when
+    // the user cancelled. Dialogs that cannot ask answer Cancel.
+    virtual std::optional<std::string> choosePictureFile(const std::string& /*title*/) {
+        return std::nullopt;
+    }
+    // The number input box, offering `value`: a whole number low..high, or nothing for Cancel.
+    // Dialogs that cannot ask answer Cancel.
+    virtual std::optional<int> askNumber(const std::string& /*prompt*/,
+                                         const std::string& /*title*/, int /*value*/, int /*low*/,
+                                         int /*high*/) {
+        return std::nullopt;
+    }
 };
 
 enum class PrintChoice { Print, Continue };

@@ -3,6 +3,8 @@
 #include "colour.h"
 #include "drawing_surface.h"
 #include "genome.h"
+#include "history.h"
+#include "picture.h"
 #include "renderer.h"
 
 #include <array>
@@ -36,6 +38,9 @@ struct ScreenState {
 struct BreedingState {
     bool sequenceShown = false;
     std::int16_t autoPrint = 0;
+    // The last full-screen figure drawn on each picture area, kept after the area was cleared
+    // so that it can still be exported.
+    std::array<Picture, 2> lastFigure;
 };
 
 // Where the relatives screen puts each gene's relatives.
@@ -91,6 +96,7 @@ struct ProgramState {
     StoreState store;
     CatalogueState catalogue;
     PrintGrid print;
+    HistoryState history; // the screens of the run, for Back, Forward and the family tree
 };
 
 // The fixed layout tables of the relatives screen and of picking.

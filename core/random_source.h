@@ -13,6 +13,11 @@ public:
     // A new seed for the run that starts now.
     virtual void reseed() = 0;
     virtual double next() = 0;
+    // The next reseed() uses `seed` once instead of a new one, so that a chain can be drawn
+    // again from its seed.
+    virtual void useSeed(std::uint32_t seed) = 0;
+    // The seed of the last reseed(), for the user to note.
+    [[nodiscard]] virtual std::uint32_t lastSeed() const = 0;
 };
 
 // The program's generator: a Mersenne twister. reseed() takes a seed from the clock unless a
@@ -22,9 +27,8 @@ public:
     void reseed() override;
     double next() override;
 
-    // The next reseed() uses `seed` once instead of the clock.
-    void useSeed(std::uint32_t seed) { m_fixedSeed = seed, m_hasFixedSeed = true; }
-    [[nodiscard]] std::uint32_t lastSeed() const { return m_lastSeed; }
+    void useSeed(std::uint32_t seed) override { m_fixedSeed = seed, m_hasFixedSeed = true; }
+    [[nodiscard]] std::uint32_t lastSeed() const override { return m_lastSeed; }
 
 private:
     std::mt19937 m_engine;

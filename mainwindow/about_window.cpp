@@ -1,5 +1,6 @@
 #include "about_window.h"
 
+#include "platform/control_notes.h"
 #include "window_layout.h"
 
 #include <QApplication>
@@ -10,6 +11,15 @@
 #endif
 
 namespace vavivor {
+
+namespace {
+
+const ControlNote kAboutNotes[] = {
+    {"Label1", "What Vavivor does"},
+    {"Label2", "The version of this program"},
+};
+
+} // namespace
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmAbout"));
@@ -37,6 +47,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
     version->setGeometry(twipsRect(240, 1080, 4095, 375));
     version->setFont(windowFont(12.0, false));
     version->setAlignment(Qt::AlignCenter);
+    noteControls(*this, kAboutNotes);
 }
 
 } // namespace vavivor

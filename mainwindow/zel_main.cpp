@@ -5,6 +5,9 @@
 #include "core/gene_editor.h"
 #include "core/number_text.h"
 #include "core/renderer.h"
+#include "export_picture.h"
+#include "main_window_desktop.h"
+#include "platform/figure_icon.h"
 #include "platform/picture_area.h"
 #include "platform/picture_export.h"
 #include "platform/program_folder.h"
@@ -44,18 +47,13 @@ std::string name(const char* base, int index) {
     return std::string(base) + "_" + std::to_string(index);
 }
 
-// The window's icon: the figure that start-up puts into the editor.
+// The window's icon: the program's icon figure, sharp at every size the desktop asks for.
 QIcon figureIcon() {
-    GenomeState genome;
-    fillGeneTable(genome);
-    genome.genePos = startGenes();
-    positionsToValues(genome);
-    RecordingSurface surface;
-    surface.setScale(0, kPicScale, kPicScale, 0);
-    RendererState renderer;
-    drawCell(renderer, surface, genome.geneValue, 500, 500, kFullRefLength, kStartAngle, kPicScale,
-             0, "");
-    return QIcon(QPixmap::fromImage(renderPicture(surface.picture(), 64, true)));
+    QIcon icon;
+    for (const int pixels : {16, 24, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(figureIconImage(kIconGenes, pixels)));
+    }
+    return icon;
 }
 
 } // namespace
@@ -89,10 +87,14 @@ struct ZelMain::Controls {
     QAction* mnuZELchng = nullptr;
     QAction* mnuZELdel = nullptr;
     QAction* mnuZELclose = nullptr;
+    QAction* mnuZELback = nullptr;
+    QAction* mnuZELforward = nullptr;
+    QAction* mnuZELtree = nullptr;
     QAction* mnuZ_Hcont = nullptr;
     QAction* mnuZ_Hindx = nullptr;
     QAction* mnuZ_Hfnd = nullptr;
     QAction* mnuZ_Habout = nullptr;
+    QLabel* statusText = nullptr;
 };
 
 ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
@@ -108,6 +110,12 @@ ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
     buildControls();
     buildMenus();
     statusBar()->setSizeGripEnabled(false);
+    // What just happened stays in a label of the status bar; a menu's hints only cover it.
+    m_controls->statusText = new QLabel(statusBar());
+    m_controls->statusText->setObjectName(QStringLiteral("statusText"));
+    m_controls->statusText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(m_controls->statusText, 1);
+    fitMainWindowToDesktop(*this, [this](int topic) { showHelpTopic(m_state, m_services, topic); });
     // The controls stand at fixed places, so the window keeps its size.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -250,11 +258,31 @@ void ZelMain::buildMenus() {
 
     QMenu* file = menu("mnuZELfile", QStringLiteral("&File"), 400);
     c.mnuZELprint = item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
+    QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
+    exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportItem, &QAction::triggered, this,
+            [this] { mnuZELexport_Click(m_state, m_services); });
     c.mnuZELsave = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
     c.mnuZELload = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
     c.mnuZELchng = item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
     c.mnuZELdel = item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
     c.mnuZELclose = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
+
+    // Going back through the screens of the run; the history wiring connects these items.
+    QMenu* go = menu("mnuZELgo", QStringLiteral("&Go"), 430);
+    go->setToolTipsVisible(true);
+    c.mnuZELback = item(go, "mnuZELback", QStringLiteral("&Back"), 432);
+    c.mnuZELback->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    c.mnuZELback->setToolTip(QStringLiteral("Show the screen before this one again"));
+    c.mnuZELforward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
+    c.mnuZELforward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    c.mnuZELforward->setToolTip(QStringLiteral("Show the screen you went back from again"));
+    c.mnuZELtree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
+    c.mnuZELtree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    c.mnuZELtree->setToolTip(
+        QStringLiteral("See every screen of this run as a family tree, and pick one to show"));
+    c.mnuZELback->setEnabled(false); // nothing has been drawn yet
+    c.mnuZELforward->setEnabled(false);
 
     QMenu* help = menu("mnuZ_help", QStringLiteral("&Help"), 420);
     c.mnuZ_Hcont = item(help, "mnuZ_Hcont", QStringLiteral("&Contents"), 422);
@@ -430,7 +458,15 @@ void ZelMain::setRecordNumberCaption(const std::string& caption) {
 }
 
 void ZelMain::showStatus(const std::string& text) {
-    statusBar()->showMessage(QString::fromStdString(text));
+    // The label keeps the note when a menu's hint has replaced the message and gone again.
+    m_controls->statusText->setText(QString::fromStdString(text));
+    statusBar()->showMessage(m_controls->statusText->text());
+}
+
+void ZelMain::historyChanged(bool canGoBack, bool canGoForward) {
+    m_controls->mnuZELback->setEnabled(canGoBack);
+    m_controls->mnuZELforward->setEnabled(canGoForward);
+    emit historyMoved();
 }
 
 } // namespace vavivor

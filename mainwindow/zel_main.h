@@ -50,6 +50,11 @@ public:
     void showRecordLabels(bool visible) override;
     void setRecordNumberCaption(const std::string& caption) override;
     void showStatus(const std::string& text) override;
+    void historyChanged(bool canGoBack, bool canGoForward) override;
+
+signals:
+    // The history of screens has a new entry or a new current one.
+    void historyMoved();
 
 protected:
     // Closing the window ends the program at once, as Close in the File menu does.

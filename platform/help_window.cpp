@@ -1,5 +1,6 @@
 #include "help_window.h"
 
+#include "control_notes.h"
 #include "help_browser.h"
 
 #include <QDir>
@@ -25,6 +26,15 @@ namespace {
 constexpr int kContentsTab = 0;
 constexpr int kIndexTab = 1;
 constexpr int kSearchTab = 2;
+
+const ControlNote kHelpNotes[] = {
+    {"helpPage", "The help page; its links lead to the other pages"},
+    {"helpTabs", "The help's contents, index and search"},
+    {"helpContents", "The help's chapters: click one to read it"},
+    {"helpIndexFilter", "Type the start of a word to find it in the index"},
+    {"helpIndex", "The words of the help: Enter or a double click shows the page"},
+    {"helpSearchQuery", "Words to look for in every page of the help"},
+};
 
 // The help engine keeps its search index in a folder beside the collection. A collection in a
 // folder the user cannot write to (an installed program) is therefore used through a copy in
@@ -140,6 +150,9 @@ void HelpWindow::buildWidgets() {
     m_tabs->insertTab(kContentsTab, contents, tr("&Contents"));
     m_tabs->insertTab(kIndexTab, indexPage, tr("&Index"));
     m_tabs->insertTab(kSearchTab, searchPage, tr("&Search"));
+    m_tabs->setTabToolTip(kContentsTab, tr("The help's chapters"));
+    m_tabs->setTabToolTip(kIndexTab, tr("The help's words, from A to Z"));
+    m_tabs->setTabToolTip(kSearchTab, tr("Search every page of the help"));
 
     auto* splitter = new QSplitter(Qt::Horizontal);
     splitter->addWidget(m_tabs);
@@ -151,6 +164,7 @@ void HelpWindow::buildWidgets() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
     resize(940, 680);
+    noteControls(*this, kHelpNotes);
 }
 
 void HelpWindow::showPage(const QUrl& url) {

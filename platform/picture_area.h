@@ -23,6 +23,8 @@ public:
     void printText(std::string_view text) override;
     void clear() override;
     [[nodiscard]] const Picture& picture() const override { return m_record.picture(); }
+    // The user scale that mouse positions are reported in.
+    [[nodiscard]] PictureScale scale() const { return m_record.scale(); }
 
     // The image as it stands now, at the screen's device pixel ratio.
     [[nodiscard]] const QImage& image();

@@ -26,15 +26,30 @@ QImage renderPicture(const Picture& picture, int pixels, bool antialias) {
 }
 
 bool writePicturePng(const Picture& picture, const QString& path, int pixels, QString* error) {
+    return writePngImage(renderPicture(picture, pixels, true), path, error);
+}
+
+bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QString* error) {
+    return writeSvgDrawing(
+        path, pixels,
+        [&](QPainter& painter) {
+            painter.fillRect(QRectF(0, 0, pixels, pixels), Qt::white);
+            paintPicture(painter, picture, QRectF(0, 0, pixels, pixels), PaintOptions{true});
+        },
+        error);
+}
+
+bool writePngImage(const QImage& image, const QString& path, QString* error) {
     QImageWriter writer(path, "png");
-    if (!writer.write(renderPicture(picture, pixels, true))) {
+    if (!writer.write(image)) {
         *error = writeFailure(path, writer.errorString());
         return false;
     }
     return true;
 }
 
-bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QString* error) {
+bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(QPainter&)>& paint,
+                     QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         *error = writeFailure(path, file.errorString());
@@ -48,8 +63,7 @@ bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QS
     svg.setTitle(QStringLiteral("Vavivor"));
     {
         QPainter painter(&svg);
-        painter.fillRect(QRectF(0, 0, pixels, pixels), Qt::white);
-        paintPicture(painter, picture, QRectF(0, 0, pixels, pixels), PaintOptions{true});
+        paint(painter);
     }
     if (file.error() != QFileDevice::NoError) {
         *error = writeFailure(path, file.errorString());

@@ -4,8 +4,15 @@
 
 #include <QImage>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 namespace vavivor {
+
+// The sizes a PNG of a picture may have, in pixels square.
+inline constexpr int kMinPicturePixels = 16;
+inline constexpr int kMaxPicturePixels = 8192;
 
 // The picture on white at `pixels` square.
 QImage renderPicture(const Picture& picture, int pixels, bool antialias);
@@ -14,5 +21,11 @@ QImage renderPicture(const Picture& picture, int pixels, bool antialias);
 // returns false and sets `error` to a sentence naming the file and the reason.
 bool writePicturePng(const Picture& picture, const QString& path, int pixels, QString* error);
 bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QString* error);
+
+// The two writers beneath: an image as a PNG file, and what `paint` draws on a page of `pixels`
+// square as an SVG drawing; failures as above.
+bool writePngImage(const QImage& image, const QString& path, QString* error);
+bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(QPainter&)>& paint,
+                     QString* error);
 
 } // namespace vavivor

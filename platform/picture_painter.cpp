@@ -16,19 +16,31 @@ namespace {
 constexpr double kPictureFontPoints = 8.25;
 constexpr double kScreenDpi = 96.0;
 
+// Maps user units to the target. Each scale becomes a factor and an offset per axis once, as
+// a screen maps some hundred thousand points.
 class Mapper {
 public:
-    Mapper(const Picture& picture, const QRectF& target) : m_picture(picture), m_target(target) {}
+    Mapper(const Picture& picture, const QRectF& target) {
+        for (const PictureScale& s : picture.scales()) {
+            const double kx = target.width() / (s.right - s.left);
+            const double ky = target.height() / (s.bottom - s.top);
+            m_scales.push_back({kx, target.left() - s.left * kx, ky, target.top() - s.top * ky});
+        }
+    }
 
     QPointF map(const PictureItem& item, double x, double y) const {
-        const PictureScale& s = m_picture.scales()[item.scale];
-        return {m_target.left() + (x - s.left) / (s.right - s.left) * m_target.width(),
-                m_target.top() + (y - s.top) / (s.bottom - s.top) * m_target.height()};
+        const Linear& m = m_scales[item.scale];
+        return {m.kx * x + m.dx, m.ky * y + m.dy};
     }
 
 private:
-    const Picture& m_picture;
-    QRectF m_target;
+    struct Linear {
+        double kx;
+        double dx;
+        double ky;
+        double dy;
+    };
+    std::vector<Linear> m_scales;
 };
 
 } // namespace
@@ -67,20 +79,23 @@ void paintPicture(QPainter& painter, const Picture& picture, const QRectF& targe
     QPen pen;
     pen.setCapStyle(Qt::FlatCap);
     bool havePen = false;
+    Colour penColour = kBlack;
     auto flush = [&] {
         if (!batch.empty()) {
             painter.drawLines(batch.data(), static_cast<int>(batch.size()));
             batch.clear();
         }
     };
+    // The pen's colour is compared as a number: a QColor made for every segment of a screen
+    // costs more than its line.
     auto usePen = [&](const PictureItem& item) {
-        const QColor colour = toQColor(item.colour);
-        const double width = item.lineWidth * factor;
-        if (!havePen || pen.color() != colour || pen.widthF() != width) {
+        const double width = std::max(item.lineWidth * factor, options.minLineWidth);
+        if (!havePen || penColour != item.colour || pen.widthF() != width) {
             flush();
-            pen.setColor(colour);
+            pen.setColor(toQColor(item.colour));
             pen.setWidthF(width);
             painter.setPen(pen);
+            penColour = item.colour;
             havePen = true;
         }
     };

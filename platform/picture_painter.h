@@ -23,6 +23,9 @@ QFont pictureFont();
 
 struct PaintOptions {
     bool antialias = false;
+    // The thinnest line in pixels of the target, so that a small picture keeps its lines
+    // visible; 0 scales every line with the target.
+    double minLineWidth = 0.0;
 };
 
 // Paints items [from, to) of `picture` into `target`, each in the user scale it was drawn in.

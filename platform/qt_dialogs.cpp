@@ -73,6 +73,56 @@ std::optional<std::string> QtDialogs::chooseStorageFile(const std::string& title
     }
 }
 
+std::optional<std::string> QtDialogs::chooseSvgFile(const std::string& title) {
+    QFileDialog dialog(m_parent, qt(title), m_svgFolder.isEmpty() ? storageFolder() : m_svgFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QObject::tr("SVG drawing (*.svg)"));
+    dialog.setDefaultSuffix(QStringLiteral("svg"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = QDir::cleanPath(dialog.selectedFiles().constFirst());
+    m_svgFolder = QFileInfo(path).absolutePath();
+    return path.toStdString();
+}
+
+std::optional<std::string> QtDialogs::choosePictureFile(const std::string& title) {
+    QFileDialog dialog(m_parent, qt(title), m_svgFolder.isEmpty() ? storageFolder() : m_svgFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QStringList filters{QObject::tr("SVG drawing (*.svg)"), QObject::tr("PNG image (*.png)")};
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(QStringLiteral("svg"));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, png = filters.last()](const QString& filter) {
+                         dialog.setDefaultSuffix(filter == png ? QStringLiteral("png")
+                                                               : QStringLiteral("svg"));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString path = QDir::cleanPath(dialog.selectedFiles().constFirst());
+    m_svgFolder = QFileInfo(path).absolutePath();
+    return path.toStdString();
+}
+
+std::optional<int> QtDialogs::askNumber(const std::string& prompt, const std::string& title,
+                                        int value, int low, int high) {
+    QInputDialog dialog(m_parent);
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setWindowTitle(qt(title));
+    dialog.setLabelText(qt(prompt));
+    dialog.setIntRange(low, high);
+    dialog.setIntValue(value);
+    dialog.setOkButtonText(QObject::tr("OK"));
+    dialog.setCancelButtonText(QObject::tr("Cancel"));
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.intValue();
+}
+
 QString QtDialogs::storageFolder() {
     const QString folder = QDir::home().filePath(QStringLiteral("Vavivor"));
     return QFileInfo(folder).isDir() ? folder : QDir::homePath();

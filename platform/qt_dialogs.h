@@ -7,8 +7,9 @@
 
 namespace vavivor {
 
-// The program's modal dialogs on Qt: message boxes, the text input box and the open dialog
-// for storage files, each centred on the parent window.
+// The program's modal dialogs on Qt: message boxes, the text and number input boxes, the open
+// dialog for storage files and the save dialogs for pictures, each centred on the parent
+// window.
 class QtDialogs : public Dialogs {
 public:
     explicit QtDialogs(QWidget* parent = nullptr);
@@ -20,12 +21,20 @@ public:
     std::optional<std::string> askText(const std::string& prompt,
                                        const std::string& title) override;
     std::optional<std::string> chooseStorageFile(const std::string& title, bool mustExist) override;
+    // Starts in the folder of the last drawing saved, at first in storageFolder().
+    std::optional<std::string> chooseSvgFile(const std::string& title) override;
+    // SVG first; a name without an extension takes that of the filter chosen. Shares the
+    // last folder with chooseSvgFile.
+    std::optional<std::string> choosePictureFile(const std::string& title) override;
+    std::optional<int> askNumber(const std::string& prompt, const std::string& title, int value,
+                                 int low, int high) override;
 
     // The folder the open dialog starts in: ~/Vavivor when it exists, else the home folder.
     static QString storageFolder();
 
 private:
     QPointer<QWidget> m_parent;
+    QString m_svgFolder;
 };
 
 } // namespace vavivor

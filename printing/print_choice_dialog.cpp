@@ -1,6 +1,7 @@
 #include "print_choice_dialog.h"
 
 #include "mainwindow/window_layout.h"
+#include "platform/control_notes.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +14,12 @@ namespace vavivor {
 namespace {
 
 const QColor kDarkGrey(64, 64, 64);
+
+const ControlNote kChoiceNotes[] = {
+    {"lblFGD1", "Print this figure, or go on to the next one"},
+    {"cmdZELDprint", "Print this figure with its genes, then go on", 80},
+    {"cmdZELDcont", "Go on to the next figure without printing (Esc)", 82},
+};
 
 } // namespace
 
@@ -50,6 +57,7 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
 
     connect(print, &QPushButton::clicked, this, &PrintChoiceDialog::cmdZELDprint_Click);
     connect(cont, &QPushButton::clicked, this, &PrintChoiceDialog::cmdZELDcont_Click);
+    noteControls(*this, kChoiceNotes);
 }
 
 PrintChoice PrintChoiceDialog::ask() {

@@ -1,6 +1,8 @@
 #include "store_selection_window.h"
 
 #include "mainwindow/window_layout.h"
+#include "platform/control_notes.h"
+#include "platform/list_keys.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -8,6 +10,17 @@
 #include <QPushButton>
 
 namespace vavivor {
+
+namespace {
+
+const ControlNote kSelectionNotes[] = {
+    {"lblMSS1", "Choose the storage files whose catalogue is printed"},
+    {"lstZel", "The storage files: choose one, or none for all of them", 210},
+    {"cmdZelSel", "Print the catalogue of the chosen file (of every file when none is chosen)", 90},
+    {"cmdZelAll", "Print the catalogue of every storage file", 92},
+};
+
+} // namespace
 
 StoreSelectionWindow::StoreSelectionWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmZelStrSel"));
@@ -51,6 +64,8 @@ StoreSelectionWindow::StoreSelectionWindow(QWidget* parent) : QWidget(parent, Qt
     connect(all, &QPushButton::clicked, this, &StoreSelectionWindow::cmdZelAll_Click);
     connect(m_list, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { lstZel_DblClick(m_list->row(item)); });
+    selectWithArrows(*m_list);
+    noteControls(*this, kSelectionNotes);
 }
 
 void StoreSelectionWindow::showStoreSelection() {

@@ -32,5 +32,8 @@ capture='
     echo "screenshot: the main window did not appear" >&2
     exit 1
 '
-xvfb-run -a -s "-screen 0 1280x800x24" bash -c "$capture" screenshot "$program" "$out"
+# A scaled window (QT_SCALE_FACTOR=2) needs a screen that is as many times larger.
+scale=${QT_SCALE_FACTOR:-1}
+screen=$(awk -v f="$scale" 'BEGIN { printf "%dx%dx24", 1280 * f + 0.5, 800 * f + 0.5 }')
+xvfb-run -a -s "-screen 0 $screen" bash -c "$capture" screenshot "$program" "$out"
 echo "screenshot: $out"

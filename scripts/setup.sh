@@ -11,6 +11,7 @@ packages=(
     clang clang-format
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils poppler-utils imagemagick
+    appstream
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "catalogue.h"
 
+#include "breeding/history_screens.h"
 #include "breeding/relatives.h"
 #include "breeding/review.h"
 #include "core/dialogs.h"
@@ -12,6 +13,8 @@
 #include "store_lock.h"
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace vavivor {
 
@@ -39,12 +42,20 @@ bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view)
     view.clearRows();
     map.assign(1, 0);
     std::string error;
-    const auto contents = readStore(state.store.currentStore, &error);
+    // The lines are made while the file is read a piece at a time, so that a large file is
+    // never held whole.
+    std::vector<std::pair<int, std::string>> lines;
+    const auto contents = readStoreRecords(state.store.currentStore, &error,
+                                           [&lines](int r, const StorageRecord& record) {
+                                               if (!record.isDeleted()) {
+                                                   lines.emplace_back(r, catalogueLine(r, record));
+                                               }
+                                           });
     if (!contents) {
         services.dialogs.message(error, kStoreFileTitle);
         return false;
     }
-    const auto whole = static_cast<int>(contents->records.size());
+    const auto whole = static_cast<std::int64_t>(contents->length / kRecordSize);
     if (whole > kMaxRecords) {
         services.dialogs.message("The storage file " + state.store.currentStore + " holds " +
                                      std::to_string(whole) + " records, more than the " +
@@ -52,13 +63,10 @@ bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view)
                                  kStoreFileTitle);
         return false;
     }
-    map.reserve(static_cast<std::size_t>(scannedRecords(*contents)) + 1);
-    for (int r = 1; r <= whole; ++r) {
-        const StorageRecord& record = contents->records[static_cast<std::size_t>(r - 1)];
-        if (!record.isDeleted()) {
-            map.push_back(static_cast<std::int16_t>(r));
-            view.addRow(catalogueLine(r, record));
-        }
+    map.reserve(lines.size() + 1);
+    for (const auto& [r, line] : lines) {
+        map.push_back(static_cast<std::int16_t>(r));
+        view.addRow(line);
     }
     return true;
 }
@@ -148,6 +156,9 @@ void showLoadedRecord(ProgramState& state, Services& services, int n) {
     std::string caption(1, ' '); // the sign place of a number
     caption += std::to_string(n);
     services.controls.setRecordNumberCaption(caption);
+    recordScreen(state, services,
+                 state.breeding.sequenceShown ? ScreenKind::Review : ScreenKind::Relatives, {},
+                 static_cast<std::int16_t>(n));
 }
 
 void confirmDelete(ProgramState& state, Services& services, DeleteView& view, int n) {

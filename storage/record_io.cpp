@@ -2,6 +2,7 @@
 
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -51,6 +52,13 @@ StorageRecord decodeRecord(std::span<const std::uint8_t, kRecordSize> bytes) {
     record.deleted = static_cast<std::int16_t>(readU16(bytes, 0));
     record.kind = static_cast<std::int16_t>(readU16(bytes, 2));
     std::memcpy(record.description.data(), bytes.data() + 4, kDescriptionSize);
+    if constexpr (std::endian::native == std::endian::little) {
+        // The machine's byte order is the file's: the gene array is taken as it stands, which
+        // makes the scan of a large storage file several times faster.
+        std::memcpy(record.genes.data(), bytes.data() + kGenesOffset,
+                    record.genes.size() * sizeof(float));
+        return record;
+    }
     for (std::size_t i = 0; i < record.genes.size(); ++i) {
         const std::size_t at = kGenesOffset + 4 * i;
         const std::uint32_t raw = bytes[at] | (bytes[at + 1] << 8U) | (bytes[at + 2] << 16U) |
@@ -96,6 +104,11 @@ std::string descriptionText(const StorageRecord& record) {
 }
 
 std::string fromWindows1252(std::string_view bytes) {
+    // Plain ASCII is the same in both, and the usual description: no converter needed.
+    if (std::all_of(bytes.begin(), bytes.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        return std::string(bytes);
+    }
     if (auto whole = convert("UTF-8", "WINDOWS-1252", bytes)) {
         return *whole;
     }

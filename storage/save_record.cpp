@@ -6,6 +6,7 @@
 #include "store_list.h"
 #include "store_lock.h"
 
+#include <QFileInfo>
 #include <QString>
 #include <algorithm>
 #include <optional>
@@ -187,7 +188,8 @@ int saveRecord(ProgramState& state, Services& services, int n) {
     }
     noteSaved(state.store, *contents, written);
     services.controls.setLoadEnabled(true);
-    std::string status = "Saved as record " + std::to_string(written) + " of " + path + ".";
+    std::string status = "Saved as record " + std::to_string(written) + " in " +
+                         QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ".";
     if (written != n) {
         status += " Record " + std::to_string(n) + " was no longer free in the file.";
     }

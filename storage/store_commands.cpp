@@ -151,6 +151,7 @@ bool deleteStore(ProgramState& state, Services& services, StoreChoiceView& store
         services.controls.setLoadEnabled(store.storeHasRecords);
     }
     fillStoreChoice(store, storeChoice);
+    services.controls.showStatus("Storage file: " + store.currentStore);
     return true;
 }
 

@@ -5,7 +5,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <cctype>
+#include <vector>
 
 namespace vavivor {
 
@@ -50,6 +52,33 @@ qint64 recordOffset(int n) {
     return static_cast<qint64>(n - 1) * static_cast<qint64>(kRecordSize);
 }
 
+// Hands every whole record of the open `file` to `take`, reading a piece of the file at a time
+// into one buffer (a buffer of the whole file would cost a page fault for every 4 KiB), and
+// fills the length and the trailing bytes of `contents`.
+bool readPieces(QFile& file, const std::string& path, StoreContents& contents,
+                const std::function<void(const StorageRecord&)>& take, std::string* error) {
+    constexpr qint64 kPieceRecords = 256;
+    contents.length = file.size();
+    std::vector<std::uint8_t> piece(kPieceRecords * kRecordSize);
+    for (qint64 left = contents.length; left > 0;) {
+        const qint64 wanted = std::min<qint64>(left, static_cast<qint64>(piece.size()));
+        if (file.read(reinterpret_cast<char*>(piece.data()), wanted) != wanted) {
+            *error = failure("read", path, file);
+            return false;
+        }
+        left -= wanted;
+        const auto whole = static_cast<std::size_t>(wanted) / kRecordSize;
+        for (std::size_t n = 0; n < whole; ++n) {
+            take(decodeRecord(std::span<const std::uint8_t, kRecordSize>(
+                piece.data() + n * kRecordSize, kRecordSize)));
+        }
+        // Only the last piece can end in part of a record.
+        contents.tail.assign(piece.begin() + static_cast<std::ptrdiff_t>(whole * kRecordSize),
+                             piece.begin() + static_cast<std::ptrdiff_t>(wanted));
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<std::string> windowsPathProblem(const std::string& path) {
@@ -84,20 +113,29 @@ std::optional<StoreContents> readStore(const std::string& path, std::string* err
         return std::nullopt;
     }
     StoreContents contents;
-    contents.length = file.size();
-    const QByteArray bytes = file.read(contents.length);
-    if (bytes.size() != contents.length) {
-        *error = failure("read", path, file);
+    contents.records.reserve(static_cast<std::size_t>(file.size()) / kRecordSize);
+    if (!readPieces(
+            file, path, contents,
+            [&contents](const StorageRecord& record) { contents.records.push_back(record); },
+            error)) {
         return std::nullopt;
     }
-    const auto whole = static_cast<std::size_t>(bytes.size()) / kRecordSize;
-    contents.records.reserve(whole);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    for (std::size_t n = 0; n < whole; ++n) {
-        contents.records.push_back(decodeRecord(
-            std::span<const std::uint8_t, kRecordSize>(data + n * kRecordSize, kRecordSize)));
+    return contents;
+}
+
+std::optional<StoreContents>
+readStoreRecords(const std::string& path, std::string* error,
+                 const std::function<void(int n, const StorageRecord& record)>& take) {
+    QFile file(QString::fromStdString(path));
+    if (!openStore(file, false, IfMissing::Create, path, error)) {
+        return std::nullopt;
     }
-    contents.tail.assign(data + whole * kRecordSize, data + bytes.size());
+    StoreContents contents;
+    int n = 0;
+    if (!readPieces(
+            file, path, contents, [&](const StorageRecord& record) { take(++n, record); }, error)) {
+        return std::nullopt;
+    }
     return contents;
 }
 

@@ -3,6 +3,7 @@
 #include "record_io.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,6 +27,13 @@ enum class IfMissing { Create, Fail };
 // Reads every whole record; a file that does not exist is created empty unless told not to.
 std::optional<StoreContents> readStore(const std::string& path, std::string* error,
                                        IfMissing ifMissing = IfMissing::Create);
+
+// Reads the file a piece at a time and hands every whole record with its number to `take`, in
+// order, keeping none: a scan of a large file holds no more than a piece of it. The result has
+// the length and the bytes after the last whole record, but no records.
+std::optional<StoreContents>
+readStoreRecords(const std::string& path, std::string* error,
+                 const std::function<void(int n, const StorageRecord& record)>& take);
 
 // Reads every whole record of a file that exists; a missing file is a failure and is not
 // created (the catalogue print only reads).

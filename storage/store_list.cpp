@@ -112,7 +112,12 @@ std::int16_t findStore(const StoreState& store, const std::string& path) {
 
 StoreScan scanStoreFile(const std::string& path) {
     StoreScan scan;
-    const auto contents = readStore(path, &scan.error);
+    // Only the deleted flags count, so the records are not kept.
+    std::vector<std::int16_t> live;
+    const auto contents =
+        readStoreRecords(path, &scan.error, [&live](int, const StorageRecord& record) {
+            live.push_back(record.isDeleted() ? 0 : 1);
+        });
     if (!contents) {
         return scan;
     }
@@ -127,7 +132,8 @@ StoreScan scanStoreFile(const std::string& path) {
     scan.nextRecord = static_cast<std::int16_t>(records + 1);
     scan.recordUsed.assign(static_cast<std::size_t>(scan.nextRecord) + 1, 0);
     for (int r = 1; r <= records; ++r) {
-        if (scannedLive(*contents, r)) {
+        const auto index = static_cast<std::size_t>(r - 1);
+        if (index < live.size() ? live[index] != 0 : scannedLive(*contents, r)) {
             scan.recordUsed[static_cast<std::size_t>(r)] = 1;
             scan.storeHasRecords = true;
         }

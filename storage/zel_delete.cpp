@@ -1,7 +1,9 @@
 #include "zel_delete.h"
 
 #include "mainwindow/window_layout.h"
+#include "platform/control_notes.h"
 
+#include <QAction>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +13,19 @@ namespace vavivor {
 namespace {
 
 const QColor kDarkRed(192, 0, 0);
+
+const ControlNote kDeleteNotes[] = {
+    {"lblFMD1", "The number of the record in the storage file"},
+    {"lblFMD2", "The number of the record in the storage file", 150},
+    {"lblFMD3", "The record to be deleted"},
+    {"lblFMD5", "The description given when the record was saved"},
+    {"lblFMD6", "The description given when the record was saved", 130},
+    {"Label1", "Whether the record is a chain of mutations or a single figure"},
+    {"Label4", "Whether the record is a chain of mutations or a single figure", 140},
+    {"lblFMD13", "Nothing is deleted until you click DELETE"},
+    {"cmdFMDdel", "Delete this record from the storage file", 70},
+    {"cmdFMDcancel", "Keep the record and close this window (Esc)", 72},
+};
 
 // Makes the font of a word-wrapped label smaller until its text fits the label's box, so that
 // no line is cut off where the face is wider than the one the box was made for.
@@ -77,6 +92,15 @@ ZelDelete::ZelDelete(QWidget* parent) : QWidget(parent, Qt::Window) {
         button("cmdFMDcancel", twipsRect(7680, 1560, 1095, 375), QStringLiteral("CANCEL"));
     connect(remove, &QPushButton::clicked, this, &ZelDelete::deleteConfirmed);
     connect(cancel, &QPushButton::clicked, this, &ZelDelete::hideWindow);
+    // Enter presses the button with the focus; Esc is CANCEL.
+    remove->setAutoDefault(true);
+    cancel->setAutoDefault(true);
+    m_cancel = cancel;
+    auto* escape = new QAction(this);
+    escape->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(escape, &QAction::triggered, this, &ZelDelete::hideWindow);
+    addAction(escape);
+    noteControls(*this, kDeleteNotes);
 }
 
 void ZelDelete::setRecordCaptions(const std::string& number, const std::string& mutations,
@@ -94,6 +118,8 @@ void ZelDelete::showWindow() {
     show();
     raise();
     activateWindow();
+    // The safe answer has the focus: a hasty Enter keeps the record.
+    m_cancel->setFocus();
 }
 
 void ZelDelete::hideWindow() {

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace vavivor {
 
@@ -31,6 +32,7 @@ private:
     QLabel* m_number = nullptr;
     QLabel* m_mutations = nullptr;
     QLabel* m_description = nullptr;
+    QPushButton* m_cancel = nullptr;
 };
 
 } // namespace vavivor

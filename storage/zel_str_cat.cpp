@@ -1,16 +1,26 @@
 #include "zel_str_cat.h"
 
+#include "catalogue_line.h"
+#include "core/figure_picture.h"
 #include "mainwindow/window_layout.h"
+#include "platform/control_notes.h"
+#include "platform/list_keys.h"
+#include "platform/picture_painter.h"
 
 #include <QAction>
+#include <QCache>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPixmap>
 #include <QStyledItemDelegate>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdint>
 
 namespace vavivor {
 
@@ -19,15 +29,53 @@ namespace {
 // Where the columns stand, in twips from the left of the window: the headings' places.
 constexpr int kListLeft = 120;
 constexpr std::array<int, 3> kColumnLefts{120, 1440, 3840};
+// The three columns fill this width of the list; the figures stand to the right of it, with
+// room for a scroll bar after them.
+constexpr int kColumnsWidth = 5895;
+constexpr int kThumbnailPixels = 36;
+constexpr int kRowPixels = kThumbnailPixels + 2;
+constexpr int kThumbnailTwips = 15 * (kThumbnailPixels + 8);
+constexpr int kScrollBarTwips = 300;
+constexpr int kListWidth = kColumnsWidth + kThumbnailTwips + kScrollBarTwips;
+constexpr int kListHeight = 15 * (4 * kRowPixels + 4); // four lines and the frame
+constexpr int kCatalogueWidth = kListLeft + kListWidth + 150;
+constexpr int kCatalogueHeight = 1440 + kListHeight + 465;
+// Pictures kept for lines scrolled out of view; more are made again when needed.
+constexpr int kKeptThumbnails = 2000;
 
 // The system's colour for the title of an inactive window, as the classic desktop has it.
 const QColor kInactiveTitle(128, 128, 128);
 
+const ControlNote kCatalogueNotes[] = {
+    {"lblFMC5", "The storage file listed"},
+    {"lblFMSC1", "Record number; M a chain of mutations, R a single figure"},
+    {"Label3", "The description given when the record was saved"},
+    {"Label1", "The genes of the record's first figure"},
+    {"lblCatFind", "List only the records whose description holds this text"},
+    {"lstZELCat", "The stored records: arrows choose one, Enter loads it, Delete deletes it", 200},
+    {"mnuCatPrint", "Print the catalogue of one or all storage files", 440},
+    {"mnuCatRec", "Load or delete the chosen record", 442},
+    {"mnuCRLoad", "Draw the chosen record and put its genes into the editor", 444},
+    {"mnuCRDel", "Delete the chosen record, after a question", 446},
+};
+
+} // namespace
+
 // Draws a catalogue line's three TAB-separated fields each under its heading, whatever the
-// widths of the characters of the description.
+// widths of the characters of the description, and the record's first figure after them. A
+// figure's picture is made the first time its line is painted and kept for every line with the
+// same genes.
 class CatalogueColumns : public QStyledItemDelegate {
 public:
-    explicit CatalogueColumns(QListWidget* list) : QStyledItemDelegate(list), m_list(list) {}
+    explicit CatalogueColumns(QListWidget* list)
+        : QStyledItemDelegate(list), m_list(list), m_thumbnails(kKeptThumbnails) {}
+
+    [[nodiscard]] int made() const { return m_made; }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        const QSize text = QStyledItemDelegate::sizeHint(option, index);
+        return {text.width(), std::max(text.height(), kRowPixels)};
+    }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override {
@@ -40,7 +88,8 @@ public:
             style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
         }
 
-        const QStringList fields = index.data().toString().split(QLatin1Char('\t'));
+        const QString line = index.data().toString();
+        const QStringList fields = line.split(QLatin1Char('\t'));
         const bool selected = (option.state & QStyle::State_Selected) != 0;
         painter->save();
         painter->setFont(option.font);
@@ -56,7 +105,7 @@ public:
             // A small gap before the next column, so that a long description never touches
             // the genes.
             const bool last = i + 1 == columns;
-            const int right = last ? m_list->viewport()->width() + inset
+            const int right = last ? std::min(m_list->viewport()->width() + inset, figureLeft())
                                    : twipsToPixels(kColumnLefts[column + 1] - kListLeft) - 6;
             const QRect cell(option.rect.left() + left - inset, option.rect.top(), right - left,
                              option.rect.height());
@@ -73,10 +122,41 @@ public:
                 painter->fontMetrics().elidedText(text, Qt::ElideRight, cell.width());
             painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
         }
+        if (const QPixmap* figure = thumbnail(line)) {
+            const int top = option.rect.top() + (option.rect.height() - kThumbnailPixels) / 2;
+            painter->drawPixmap(QPoint(option.rect.left() + figureLeft() - inset + 4, top),
+                                *figure);
+        }
         painter->restore();
     }
 
 private:
+    // The left edge of the figures, in pixels from the list's outer left edge.
+    static int figureLeft() { return twipsToPixels(kColumnsWidth); }
+
+    // The picture of the first figure of a catalogue line; none for a line whose Genes column
+    // holds no whole figure.
+    const QPixmap* thumbnail(const QString& line) const {
+        const auto genes = catalogueGenes(line.toStdString());
+        if (!genes) {
+            return nullptr;
+        }
+        std::uint32_t key = 0;
+        for (const std::int16_t position : *genes) {
+            key = key * 16U + static_cast<std::uint32_t>(position);
+        }
+        if (const QPixmap* kept = m_thumbnails.object(key)) {
+            return kept;
+        }
+        const qreal ratio = m_list->devicePixelRatioF();
+        const auto pixels = static_cast<int>(std::lround(kThumbnailPixels * ratio));
+        auto* made = new QPixmap(QPixmap::fromImage(ZelStrCat::figureThumbnail(*genes, pixels)));
+        made->setDevicePixelRatio(ratio);
+        ++m_made;
+        m_thumbnails.insert(key, made);
+        return made;
+    }
+
     // The eight positions two blanks apart, or closer where a scroll bar leaves less room.
     static void drawPositions(QPainter& painter, const QRect& cell, const QString& text) {
         const QStringList positions = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -92,9 +172,9 @@ private:
     }
 
     QListWidget* m_list;
+    mutable QCache<std::uint32_t, QPixmap> m_thumbnails;
+    mutable int m_made = 0;
 };
-
-} // namespace
 
 ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmZelStrCat"));
@@ -102,7 +182,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(twipsSize(6165, 3165));
+    client->setFixedSize(twipsSize(kCatalogueWidth, kCatalogueHeight));
     QPalette grey = palette();
     grey.setColor(QPalette::Window, kInactiveTitle);
     client->setPalette(grey);
@@ -111,7 +191,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
 
     m_caption = new QLabel(client);
     m_caption->setObjectName(QStringLiteral("lblFMC5"));
-    m_caption->setGeometry(twipsRect(120, 120, 6015, 375));
+    m_caption->setGeometry(twipsRect(120, 120, kCatalogueWidth - 150, 375));
     m_caption->setFont(windowFont(12.0, true));
     m_caption->setAlignment(Qt::AlignCenter);
     QPalette whiteOnBlack = palette();
@@ -128,19 +208,39 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
         label->setGeometry(place);
         label->setFont(windowFont(9.75, true));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return label;
     };
     heading("lblFMSC1", twipsRect(120, 960, 975, 255), QStringLiteral("Record"));
     heading("Label3", twipsRect(1440, 960, 1575, 255), QStringLiteral("Description"));
     heading("Label1", twipsRect(3840, 960, 1455, 375), QStringLiteral("Genes"));
+    heading("lblCatFigure", twipsRect(kListLeft + kColumnsWidth + 60, 960, 900, 255),
+            QStringLiteral("Figure"))
+        ->setToolTip(QStringLiteral("The first figure of each record: the central figure of a "
+                                    "sequence, or the single figure"));
+
+    QLabel* find = heading("lblCatFind", twipsRect(120, 600, 1215, 255), QStringLiteral("Find"));
+    m_filter = new QLineEdit(client);
+    m_filter->setObjectName(QStringLiteral("txtCatFilter"));
+    m_filter->setGeometry(twipsRect(1440, 540, 2280, 345));
+    m_filter->setPlaceholderText(QStringLiteral("part of a description"));
+    m_filter->setClearButtonEnabled(true);
+    m_filter->setToolTip(QStringLiteral(
+        "List only the records whose description holds this text, in capitals or not. Empty "
+        "the field to list every record again."));
+    find->setBuddy(m_filter);
+    connect(m_filter, &QLineEdit::textChanged, this, &ZelStrCat::applyFilter);
 
     m_list = new QListWidget(client);
     m_list->setObjectName(QStringLiteral("lstZELCat"));
-    m_list->setGeometry(twipsRect(120, 1440, 5895, 1260));
+    m_list->setGeometry(twipsRect(kListLeft, 1440, kListWidth, kListHeight));
     m_list->setFont(windowFont(12.0));
     m_list->setPalette(whiteOnBlack);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_list->setItemDelegate(new CatalogueColumns(m_list));
+    // Every line has the same height, so that a long list is laid out without measuring each.
+    m_list->setUniformItemSizes(true);
+    m_columns = new CatalogueColumns(m_list);
+    m_list->setItemDelegate(m_columns);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { emit loadRequested(); });
 
     QAction* print = menuBar()->addAction(QStringLiteral("&Print Catalogue"));
@@ -154,6 +254,15 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     QAction* remove = record->addAction(QStringLiteral("&Delete"));
     remove->setObjectName(QStringLiteral("mnuCRDel"));
     connect(remove, &QAction::triggered, this, &ZelStrCat::deleteRequested);
+    // Enter and Delete act on the list while it has the focus.
+    load->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    remove->setShortcut(QKeySequence(Qt::Key_Delete));
+    for (QAction* item : {load, remove}) {
+        item->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_list->addAction(item);
+    }
+    selectWithArrows(*m_list);
+    noteControls(*this, kCatalogueNotes);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -164,6 +273,38 @@ void ZelStrCat::clearRows() {
 
 void ZelStrCat::addRow(const std::string& line) {
     m_list->addItem(QString::fromStdString(line));
+    if (!m_filter->text().isEmpty()) {
+        m_list->item(m_list->count() - 1)
+            ->setHidden(!descriptionContains(line, m_filter->text().toStdString()));
+    }
+}
+
+void ZelStrCat::applyFilter() {
+    const std::string text = m_filter->text().toStdString();
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem* item = m_list->item(row);
+        const bool hidden = !descriptionContains(item->text().toStdString(), text);
+        if (item->isHidden() != hidden) {
+            item->setHidden(hidden);
+        }
+        // Load and Delete act only on a line in view.
+        if (hidden && item->isSelected()) {
+            item->setSelected(false);
+        }
+    }
+}
+
+QImage ZelStrCat::figureThumbnail(const GeneSet& genes, int pixels) {
+    QImage image(pixels, pixels, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPicture(painter, figurePicture(genes), QRectF(0, 0, pixels, pixels),
+                 PaintOptions{true, 1.0});
+    return image;
+}
+
+int ZelStrCat::thumbnailsMade() const {
+    return m_columns->made();
 }
 
 int ZelStrCat::selectedRow() const {
@@ -183,6 +324,7 @@ void ZelStrCat::showWindow() {
     show();
     raise();
     activateWindow();
+    m_list->setFocus();
 }
 
 void ZelStrCat::hideWindow() {

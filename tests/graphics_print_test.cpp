@@ -1,6 +1,4 @@
-#include "core/number_text.h"
 #include "printing/graphics_print.h"
-#include "printing/print_grid.h"
 #include "support/logic_rig.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +8,6 @@ namespace {
 
 using Item = RecordingPrinterPage::Item;
 using Kind = Item::Kind;
-
-// The text of a number item: sign place, digits, blank.
-std::string numberItem(int number) {
-    std::string text = " ";
-    text += std::to_string(number);
-    text += ' ';
-    return text;
-}
 
 // Lines of the recording page are points x 23 twips high.
 constexpr double kLine12 = 12 * 23.0;
@@ -45,21 +35,11 @@ protected:
 
     const std::vector<Item>& items() { return rig.platform.printer.items; }
 
-    std::vector<Item> texts() {
-        std::vector<Item> out;
-        for (const Item& item : items()) {
-            if (item.kind == Kind::Text) {
-                out.push_back(item);
-            }
-        }
-        return out;
-    }
-
     // The text items printed at y, in order.
     std::vector<Item> line(double y) {
         std::vector<Item> out;
-        for (const Item& item : texts()) {
-            if (item.y == y) {
+        for (const Item& item : items()) {
+            if (item.kind == Kind::Text && item.y == y) {
                 out.push_back(item);
             }
         }
@@ -76,36 +56,24 @@ struct HeadCase {
     const char* heading;
 };
 
+void PrintTo(const HeadCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class GraphicsPrintHeadTest : public GraphicsPrintTest,
                               public ::testing::WithParamInterface<HeadCase> {};
 
 TEST_P(GraphicsPrintHeadTest, TitleDatePictureAndHeadingStandInTheirPlaces) {
     const HeadCase& c = GetParam();
     print(c.gridFlag, c.sequenceShown);
-
     EXPECT_EQ(rig.platform.printer.documents, 1);
-    ASSERT_FALSE(items().empty());
     EXPECT_EQ(items().back().kind, Kind::EndDoc);
-    EXPECT_EQ(rig.state.print.printFontSize, 12);
+    int pictures = 0;
     for (const Item& item : items()) {
         EXPECT_EQ(item.fontName, "Arial");
         EXPECT_EQ(item.fontSize, 12);
         EXPECT_TRUE(item.bold);
         EXPECT_EQ(item.page, 1);
-        EXPECT_NE(item.kind, Kind::NewPage);
-    }
-
-    const std::vector<Item> title = line(1084);
-    ASSERT_EQ(title.size(), 2U);
-    EXPECT_EQ(title[0].text, "VAVIVOR");
-    EXPECT_EQ(title[0].x, 690);
-    EXPECT_FALSE(title[0].lineEnd);
-    EXPECT_EQ(title[1].text, rig.platform.clock.date);
-    EXPECT_EQ(title[1].x, 8280);
-    EXPECT_TRUE(title[1].lineEnd);
-
-    int pictures = 0;
-    for (const Item& item : items()) {
         if (item.kind == Kind::Picture) {
             ++pictures;
             EXPECT_EQ(item.x, 690);
@@ -115,7 +83,13 @@ TEST_P(GraphicsPrintHeadTest, TitleDatePictureAndHeadingStandInTheirPlaces) {
         }
     }
     EXPECT_EQ(pictures, 1);
-
+    const std::vector<Item> title = line(1084);
+    ASSERT_EQ(title.size(), 2U);
+    EXPECT_EQ(title[0].text, "VAVIVOR");
+    EXPECT_EQ(title[0].x, 690);
+    EXPECT_EQ(title[1].text, rig.platform.clock.date);
+    EXPECT_EQ(title[1].x, 8280);
+    EXPECT_TRUE(title[1].lineEnd);
     const std::vector<Item> heading = line(kGenesY);
     ASSERT_FALSE(heading.empty());
     EXPECT_EQ(heading[0].text, c.heading);
@@ -130,30 +104,35 @@ INSTANTIATE_TEST_SUITE_P(
                       HeadCase{"RelativesGrid", 0, false, "Whole set of single gene changes"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(GraphicsPrintTest, FullScreenPrintsEightGeneLinesTheFirstBesideGenes) {
+// The eight gene lines below the heading: number and name at column 16, position and value
+// at column 38. Full screen shows the figure's genes, the first line beside "GENES:"; the
+// relatives grid shows the central figure's genes below "Central Zeloid Genes".
+TEST_F(GraphicsPrintTest, GeneLinesShowThePrintedFiguresPositionsAndValues) {
+    const auto expectGenes = [this](double y, const std::vector<std::string>& values) {
+        for (int i = 0; i < kGeneCount; ++i) {
+            std::vector<Item> gene = line(y + i * kLine12);
+            ASSERT_GE(gene.size(), 2U) << i;
+            gene.erase(gene.begin(), gene.end() - 2); // after "GENES:"
+            EXPECT_EQ(gene[0].text.substr(0, 3), std::to_string(i + 1) + "  ");
+            EXPECT_EQ(gene[0].x, 16 * 115);
+            EXPECT_EQ(gene[1].text, values[i]);
+            EXPECT_EQ(gene[1].x, 38 * 115);
+        }
+        EXPECT_TRUE(line(y + kGeneCount * kLine12).empty());
+    };
     print(1, true);
-    const double genesY = kGenesY + kLine12; // the heading, then a bare line end
-    const std::vector<Item> first = line(genesY);
-    ASSERT_EQ(first.size(), 3U);
-    EXPECT_EQ(first[0].text, "GENES:");
-    EXPECT_EQ(first[0].x, 690);
-    EXPECT_EQ(first[1].text, "1  Iteration depth ");
-    EXPECT_EQ(first[1].x, 16 * 115);
-    EXPECT_EQ(first[2].text, "3,  5");
-    EXPECT_EQ(first[2].x, 38 * 115);
-    EXPECT_TRUE(first[2].lineEnd);
-    for (int i = 1; i < kGeneCount; ++i) {
-        const std::vector<Item> gene = line(genesY + i * kLine12);
-        ASSERT_EQ(gene.size(), 2U) << i;
-        EXPECT_EQ(gene[0].text, std::to_string(i + 1) + "  " + rig.state.genome.geneName[i]);
-        EXPECT_EQ(gene[0].x, 16 * 115);
-        EXPECT_EQ(gene[1].text, std::to_string(rig.state.genome.genePos[i]) + ",  " +
-                                    singleText(rig.state.genome.geneValue[i]));
-        EXPECT_EQ(gene[1].x, 38 * 115);
-    }
-    EXPECT_EQ(line(genesY + 1 * kLine12)[1].text, "4,  160");
-    EXPECT_EQ(line(genesY + 4 * kLine12)[1].text, "7,  0.8");
-    EXPECT_TRUE(line(genesY + kGeneCount * kLine12).empty());
+    const double fullY = kGenesY + kLine12; // the heading, then a bare line end
+    EXPECT_EQ(line(fullY)[0].text, "GENES:");
+    EXPECT_EQ(line(fullY)[0].x, 690);
+    EXPECT_EQ(line(fullY + 7 * kLine12)[0].text, "8  Aspect ratio ");
+    expectGenes(fullY, {"3,  5", "4,  160", "5,  10", "6,  30", "7,  0.8", "8,  1.3", "9,  1.4",
+                        "1,  0.4"});
+    rig.platform.printer.items.clear();
+    print(0, false);
+    ASSERT_EQ(line(kGenesY + 2 * kLine12).size(), 1U);
+    EXPECT_EQ(line(kGenesY + 2 * kLine12)[0].text, "Central Zeloid Genes");
+    expectGenes(kGenesY + 3 * kLine12,
+                {"5,  7", "5,  200", "5,  10", "5,  10", "5,  0.6", "5,  1", "5,  1", "2,  0.6"});
 }
 
 TEST_F(GraphicsPrintTest, MutationGridPrintsAHeaderAndOneColumnPerCell) {
@@ -172,47 +151,12 @@ TEST_F(GraphicsPrintTest, MutationGridPrintsAHeaderAndOneColumnPerCell) {
         ASSERT_EQ(row.size(), 25U) << g;
         for (int j = 0; j < kCellCount; ++j) {
             EXPECT_EQ(row[j].x, (15 + 3 * j) * 115);
-            EXPECT_EQ(row[j].text, numberItem(rig.state.genome.cellPos[j][g]));
-            EXPECT_FALSE(row[j].lineEnd);
+            std::string number(1, ' '); // sign place, digits, blank
+            number += std::to_string(rig.state.genome.cellPos[j][g]) + " ";
+            EXPECT_EQ(row[j].text, number);
         }
     }
     EXPECT_TRUE(line(headerY + 9 * kLine12).empty());
-}
-
-TEST_F(GraphicsPrintTest, RelativesGridPrintsTheCentralFigureWithItsOwnValues) {
-    print(0, false);
-    const std::vector<Item> central = line(kGenesY + 2 * kLine12);
-    ASSERT_EQ(central.size(), 1U);
-    EXPECT_EQ(central[0].text, "Central Zeloid Genes");
-    EXPECT_TRUE(central[0].lineEnd);
-    for (int i = 0; i < kGeneCount; ++i) {
-        const std::vector<Item> gene = line(kGenesY + (3 + i) * kLine12);
-        ASSERT_EQ(gene.size(), 2U) << i;
-        EXPECT_EQ(gene[0].x, 16 * 115);
-        EXPECT_EQ(gene[1].x, 38 * 115);
-        const std::int16_t pos = rig.state.genome.centralPos[i];
-        EXPECT_EQ(gene[1].text,
-                  std::to_string(pos) + ",  " + singleText(geneValueAt(rig.state.genome, i, pos)));
-    }
-    EXPECT_EQ(line(kGenesY + 10 * kLine12)[1].text, "2,  0.6");
-}
-
-TEST_F(GraphicsPrintTest, PrintingTwiceGivesTheSamePageExceptTheDate) {
-    print(1, true);
-    rig.platform.clock.date = "Sunday, 6 December 2026";
-    print(1, true);
-    const auto& all = items();
-    ASSERT_EQ(all.size() % 2, 0U);
-    const std::size_t half = all.size() / 2;
-    for (std::size_t i = 0; i < half; ++i) {
-        EXPECT_EQ(all[i].x, all[half + i].x);
-        EXPECT_EQ(all[i].y, all[half + i].y);
-        if (all[i].text != "Saturday, 5 December 2026") {
-            EXPECT_EQ(all[i].text, all[half + i].text);
-        } else {
-            EXPECT_EQ(all[half + i].text, "Sunday, 6 December 2026");
-        }
-    }
 }
 
 TEST_F(GraphicsPrintTest, APrinterThatRefusesThePageIsReported) {
@@ -223,42 +167,21 @@ TEST_F(GraphicsPrintTest, APrinterThatRefusesThePageIsReported) {
     EXPECT_NE(rig.platform.dialogs.shown[0].text.find("out of paper"), std::string::npos);
 }
 
-TEST(PrintGridTest, NumberItemsCarryASignPlaceAndATrailingBlank) {
-    struct Case {
-        int number;
-        const char* text;
-    };
-    for (const Case& c : {Case{5, " 5 "}, Case{0, " 0 "}, Case{24, " 24 "}, Case{-3, "-3 "},
-                          Case{32767, " 32767 "}}) {
-        RecordingPrinterPage page;
-        printNumber(page, c.number, false);
-        ASSERT_EQ(page.items.size(), 1U);
-        EXPECT_EQ(page.items[0].text, c.text) << c.number;
-    }
-}
-
-TEST(PrintGridTest, ColumnsAndRowsAreWholeGridSteps) {
-    PrintGrid grid;
-    RecordingPrinterPage page;
-    for (const auto& [column, row] : {std::pair{0, 0}, {6, 4}, {47, 59}, {72, 43}, {100, 60}}) {
-        setPrintColumn(page, grid, column);
-        setPrintRow(page, grid, row);
-        EXPECT_EQ(page.currentX(), column * 115.0);
-        EXPECT_EQ(page.currentY(), row * 271.0);
-    }
-}
-
 // The print pause and the menu: which dialogs are asked and how many pages come out.
 struct FlowCase {
     const char* name;
     bool fromMenu;
     std::int16_t autoPrint;
-    std::vector<PrintChoice> choices;
-    std::vector<bool> setupAnswers;
+    PrintChoice choice;
+    bool setupOk;
     int choicesAsked;
-    std::vector<std::string> setupTitles;
+    const char* setupTitle; // empty: no printer set-up asked
     int documents;
 };
+
+void PrintTo(const FlowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class PrintFlowTest : public ::testing::TestWithParam<FlowCase> {};
 
@@ -266,45 +189,33 @@ TEST_P(PrintFlowTest, AsksAndPrintsAsChosen) {
     const FlowCase& c = GetParam();
     LogicRig rig;
     rig.state.breeding.autoPrint = c.autoPrint;
-    rig.platform.printDialogs.choices.assign(c.choices.begin(), c.choices.end());
-    rig.platform.printDialogs.setupAnswers.assign(c.setupAnswers.begin(), c.setupAnswers.end());
+    rig.platform.printDialogs.choices = {c.choice};
+    rig.platform.printDialogs.setupAnswers = {c.setupOk};
     if (c.fromMenu) {
         mnuZELprint_Click(rig.state, rig.services);
     } else {
         printPause(rig.state, rig.services);
     }
     EXPECT_EQ(rig.platform.printDialogs.choicesAsked, c.choicesAsked);
-    EXPECT_EQ(rig.platform.printDialogs.setupTitles, c.setupTitles);
+    EXPECT_EQ(rig.platform.printDialogs.setupTitles,
+              *c.setupTitle ? std::vector<std::string>{c.setupTitle} : std::vector<std::string>{});
     EXPECT_EQ(rig.platform.printer.documents, c.documents);
-    if (c.documents == 0) {
-        EXPECT_TRUE(rig.platform.printer.items.empty());
-    }
+    EXPECT_EQ(rig.platform.printer.items.empty(), c.documents == 0);
     EXPECT_TRUE(rig.platform.dialogs.shown.empty());
-    EXPECT_TRUE(rig.controls.statusLines.empty());
 }
+
+using enum PrintChoice;
 
 INSTANTIATE_TEST_SUITE_P(
     Choices, PrintFlowTest,
-    ::testing::Values(
-        FlowCase{"AutoPrintPrintsWithoutAsking", false, 1, {}, {}, 0, {}, 1},
-        FlowCase{"Continue", false, 0, {PrintChoice::Continue}, {}, 1, {}, 0},
-        FlowCase{"Print", false, 0, {PrintChoice::Print}, {true}, 1, {"VAVIVOR PRINT"}, 1},
-        FlowCase{
-            "PrintThenCancel", false, 0, {PrintChoice::Print}, {false}, 1, {"VAVIVOR PRINT"}, 0},
-        FlowCase{"Menu", true, 0, {}, {true}, 0, {"VAVIVOR: GRAPHICS PRINT"}, 1},
-        FlowCase{"MenuCancelled", true, 1, {}, {false}, 0, {"VAVIVOR: GRAPHICS PRINT"}, 0}),
+    ::testing::Values(FlowCase{"AutoPrintPrintsWithoutAsking", false, 1, Print, false, 0, "", 1},
+                      FlowCase{"Continue", false, 0, Continue, true, 1, "", 0},
+                      FlowCase{"Print", false, 0, Print, true, 1, "VAVIVOR PRINT", 1},
+                      FlowCase{"PrintThenCancel", false, 0, Print, false, 1, "VAVIVOR PRINT", 0},
+                      FlowCase{"Menu", true, 0, Continue, true, 0, "VAVIVOR: GRAPHICS PRINT", 1},
+                      FlowCase{"MenuCancelled", true, 1, Continue, false, 0,
+                               "VAVIVOR: GRAPHICS PRINT", 0}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(PrintPauseTest, AutoPrintGivesOnePagePerFigureAndNeverAsks) {
-    LogicRig rig;
-    rig.state.breeding.autoPrint = 1;
-    for (int figure = 0; figure < 5; ++figure) {
-        printPause(rig.state, rig.services);
-    }
-    EXPECT_EQ(rig.platform.printer.documents, 5);
-    EXPECT_EQ(rig.platform.printDialogs.choicesAsked, 0);
-    EXPECT_TRUE(rig.platform.printDialogs.setupTitles.empty());
-}
 
 } // namespace
 } // namespace vavivor

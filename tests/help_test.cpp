@@ -1,25 +1,17 @@
 #include "platform/help_window.h"
 #include "platform/program_folder.h"
 #include "platform/qt_help_viewer.h"
+#include "support/modal_answers.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QHelpEngineCore>
-#include <QHelpIndexWidget>
 #include <QHelpLink>
-#include <QHelpSearchEngine>
-#include <QHelpSearchQueryWidget>
 #include <QImage>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSignalSpy>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 namespace vavivor {
@@ -34,24 +26,6 @@ const QStringList kPages{"index.html",   "breeding.html", "genes.html",  "window
 
 QUrl pageUrl(const QString& page) {
     return QUrl(QStringLiteral("qthelp://%1/doc/%2").arg(kNamespace, page));
-}
-
-// Answers the next message box with OK and hands over its text.
-void answerNextMessage(QString* text) {
-    auto* timer = new QTimer;
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, tries, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box || ++*tries > 200) {
-            timer->stop();
-            timer->deleteLater();
-            if (box) {
-                *text = box->text();
-                box->accept();
-            }
-        }
-    });
-    timer->start(10);
 }
 
 } // namespace
@@ -74,24 +48,17 @@ private slots:
     void cleanupTestCase() { m_engine.reset(); }
 
     // Every context number of the window's controls and menus leads to a page of the help.
-    void everyTopicNumberHasAPage_data() {
-        QTest::addColumn<int>("topic");
-        const int topics[] = {10,  20,  30,  40,  50,  60,  70,  72,  80,  82,  90,
-                              92,  100, 110, 111, 112, 113, 114, 115, 116, 117, 120,
-                              130, 140, 150, 200, 210, 300, 400, 402, 404, 406, 408,
-                              410, 412, 420, 422, 424, 426, 428, 440, 442, 444, 446};
-        for (const int topic : topics) {
-            QTest::newRow(qPrintable(QString::number(topic))) << topic;
-        }
-    }
-
     void everyTopicNumberHasAPage() {
-        QFETCH(int, topic);
-        const QList<QHelpLink> links = m_engine->documentsForIdentifier(QString::number(topic));
-        QCOMPARE(links.size(), 1);
-        QUrl page = links.constFirst().url;
-        page.setFragment({});
-        QVERIFY2(!m_engine->fileData(page).isEmpty(), qPrintable(page.toString()));
+        for (const int topic :
+             {10,  20,  30,  40,  50,  60,  70,  72,  80,  82,  90,  92,  100, 110, 111,
+              112, 113, 114, 115, 116, 117, 120, 130, 140, 150, 200, 210, 300, 400, 402,
+              404, 406, 408, 410, 412, 420, 422, 424, 426, 428, 440, 442, 444, 446}) {
+            const QList<QHelpLink> links = m_engine->documentsForIdentifier(QString::number(topic));
+            QVERIFY2(links.size() == 1, qPrintable(QString::number(topic)));
+            QUrl page = links.constFirst().url;
+            page.setFragment({});
+            QVERIFY2(!m_engine->fileData(page).isEmpty(), qPrintable(page.toString()));
+        }
     }
 
     // Every page is in the collection, and so is every picture and page it refers to.
@@ -123,85 +90,28 @@ private slots:
         }
     }
 
-    void viewerOpensOneWindowOnTheRequestedView_data() {
-        QTest::addColumn<int>("view");
-        QTest::newRow("Contents") << static_cast<int>(HelpView::Contents);
-        QTest::newRow("Index") << static_cast<int>(HelpView::Index);
-        QTest::newRow("Find") << static_cast<int>(HelpView::Find);
-    }
-
-    void viewerOpensOneWindowOnTheRequestedView() {
-        QFETCH(int, view);
+    void viewerOpensOneWindowOnTheRequestedViewOrTopic() {
         QtHelpViewer viewer;
         viewer.showHelp(kCollection.toStdString(), HelpView::Contents);
         HelpWindow* window = viewer.window();
-        QVERIFY(window);
-        QVERIFY(window->isVisible());
+        QVERIFY(window && window->isVisible());
         QCOMPARE(window->currentPage().fileName(), QStringLiteral("index.html"));
-        viewer.showHelp(kCollection.toStdString(), static_cast<HelpView>(view));
-        QCOMPARE(viewer.window(), window);
-        QCOMPARE(static_cast<int>(window->currentView()), view);
-    }
-
-    void viewerShowsTheTopicOfANumber_data() {
-        QTest::addColumn<int>("topic");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("anchor");
-        QTest::newRow("DRAW MUTATIONS") << 50 << "screens.html"
-                                        << "mutations";
-        QTest::newRow("value of gene 4") << 113 << "genes.html"
-                                         << "gene4";
-        QTest::newRow("Close") << 412 << "window.html"
-                               << "close";
-        QTest::newRow("Auto-Print") << 10 << "printing.html"
-                                    << "autoprint";
-        QTest::newRow("no such number") << 999 << "index.html"
-                                        << "";
-    }
-
-    void viewerShowsTheTopicOfANumber() {
-        QFETCH(int, topic);
-        QFETCH(QString, page);
-        QFETCH(QString, anchor);
-        QtHelpViewer viewer;
-        viewer.showTopic(kCollection.toStdString(), topic);
-        QVERIFY(viewer.window());
-        QCOMPARE(viewer.window()->currentPage().fileName(), page);
-        QCOMPARE(viewer.window()->currentPage().fragment(), anchor);
-    }
-
-    void indexTabLeadsToThePageOfAWord() {
-        QtHelpViewer viewer;
-        viewer.showHelp(kCollection.toStdString(), HelpView::Index);
-        HelpWindow* window = viewer.window();
-        auto* index = window->findChild<QHelpIndexWidget*>("helpIndex");
-        auto* filter = window->findChild<QLineEdit*>("helpIndexFilter");
-        QVERIFY(index && filter);
-        QTRY_VERIFY(index->model() && index->model()->rowCount() > 50);
-        QTest::keyClicks(filter, "Auto-Print");
-        QTest::keyClick(filter, Qt::Key_Return);
-        QTRY_COMPARE(window->currentPage().fileName(), QStringLiteral("printing.html"));
-    }
-
-    void findTabSearchesThePages() {
-        QtHelpViewer viewer;
-        viewer.showHelp(kCollection.toStdString(), HelpView::Find);
-        auto* search = viewer.window()->findChild<QHelpSearchEngine*>();
-        QVERIFY(search);
-        QSignalSpy found(search, &QHelpSearchEngine::searchingFinished);
-        search->queryWidget()->setSearchInput(QStringLiteral("mutants"));
-        // The index is built in the background when the window opens; search until it is.
-        int hits = 0;
-        for (int attempt = 0; attempt < 50 && hits == 0; ++attempt) {
-            found.clear();
-            emit search->queryWidget()->search();
-            QVERIFY(found.wait(5000));
-            hits = found.constFirst().constFirst().toInt();
-            if (hits == 0) {
-                QTest::qWait(200);
-            }
+        for (const HelpView view : {HelpView::Index, HelpView::Find, HelpView::Contents}) {
+            viewer.showHelp(kCollection.toStdString(), view);
+            QCOMPARE(viewer.window(), window);
+            QCOMPARE(window->currentView(), view);
         }
-        QVERIFY(hits > 0);
+        for (const auto& [topic, page] : {std::pair{999, "index.html"},
+                                          {50, "screens.html#mutations"},
+                                          {113, "genes.html#gene4"}}) {
+            viewer.showTopic(kCollection.toStdString(), topic);
+            QCOMPARE(viewer.window(), window);
+            QCOMPARE(window->currentPage().fileName() +
+                         (window->currentPage().hasFragment()
+                              ? "#" + window->currentPage().fragment()
+                              : QString()),
+                     QString::fromLatin1(page));
+        }
     }
 
     void unusableHelpFileIsReported_data() {
@@ -230,7 +140,10 @@ private slots:
         }
         QtHelpViewer viewer;
         QString message;
-        answerNextMessage(&message);
+        answerModals({[&message](QWidget* box) {
+            message = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->accept();
+        }});
         viewer.showHelp(path.toStdString(), HelpView::Contents);
         QVERIFY2(message.contains(reason), qPrintable(message));
         QVERIFY(message.contains(QDir::toNativeSeparators(path)));

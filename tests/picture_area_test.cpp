@@ -50,15 +50,6 @@ private slots:
         QVERIFY(area.picture().empty());
     }
 
-    void sharpAtTwiceTheResolution() {
-        PictureArea area;
-        area.resize(100, 100);
-        area.setScale(0, 1000, 1000, 0);
-        area.line(0, 500, 1000, 500, kBlack);
-        // The image follows the device pixel ratio; at 1 it is the widget's size.
-        QCOMPARE(area.image().size(), area.size() * area.devicePixelRatioF());
-    }
-
     void reportsMouseDownInUserUnits() {
         PictureArea area;
         area.resize(656, 656);

@@ -1,79 +1,45 @@
 #include "app/wiring.h"
-#include "mainwindow/zel_main.h"
-#include "platform/picture_area.h"
-#include "support/scripted_services.h"
+#include "support/window_rig.h"
 
-#include <QAction>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QListWidget>
 
 namespace vavivor {
 
-namespace {
-
 // The whole program, every subsystem wired, on scripted services and an empty program folder.
-struct Program {
-    Program() {
-        wireProgram(window);
-        window.setProgramFolder(folder.path().toStdString());
-        window.startUp();
-    }
-
-    void click(const char* button) {
-        QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    }
-    QAction* item(const char* name) { return window.findChild<QAction*>(name); }
-    std::size_t drawn(int area) { return window.pictureArea(area)->picture().items().size(); }
-
-    QTemporaryDir folder;
-    ScriptedPlatform platform;
-    ZelMain window{platform.services()};
-};
-
-} // namespace
-
 class ProgramTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void startUpOpensTheDefaultStorageFileInTheProgramFolder() {
-        Program program;
-        const std::string& current = program.window.state().store.currentStore;
-        QVERIFY2(QString::fromStdString(current).startsWith(program.folder.path()),
-                 current.c_str());
-        QCOMPARE(program.window.state().store.nextRecord, 1);
-    }
+    void everySubsystemIsWired() {
+        WindowRig rig(wireProgram);
+        const std::string& current = rig.window.state().store.currentStore;
+        QVERIFY2(QString::fromStdString(current).startsWith(rig.folder.path()), current.c_str());
 
-    // Each area keeps what was drawn on it; the breeding screens draw on the area in view.
-    void breedingScreensDrawOnTheAreaInView() {
-        Program program;
-        program.click("cmdZELMdraw");
-        const std::size_t mutations = program.drawn(0);
+        // The breeding screens draw on the area in view; each area keeps its drawing.
+        rig.press("cmdZELMdraw");
+        const std::size_t mutations = rig.items(0);
         QVERIFY(mutations > 8);
-        QVERIFY(program.item("mnuZELsave")->isEnabled());
-        QVERIFY(!program.window.findChild<QPushButton*>("cmdZELMrep")->isHidden());
+        rig.press("cmdZELNalt");
+        rig.press("cmdZELRdraw");
+        QVERIFY(rig.items(1) > 0);
+        rig.press("cmdZELNalt");
+        QCOMPARE(rig.items(0), mutations);
 
-        program.click("cmdZELNalt");
-        program.click("cmdZELRdraw");
-        QVERIFY(program.drawn(1) > 0);
-        QCOMPARE(program.drawn(0), mutations);
-        QVERIFY(program.window.findChild<QPushButton*>("cmdZELMrep")->isHidden());
-
-        program.click("cmdZELNalt");
-        QCOMPARE(program.drawn(0), mutations);
-        program.click("cmdZELscreen");
-        program.click("cmdZELscreen");
-        QCOMPARE(program.drawn(0), std::size_t{8});
-    }
-
-    void saveAsksForADescriptionAndWritesARecord() {
-        Program program;
-        program.click("cmdZELRdraw");
-        program.platform.dialogs.texts.emplace_back("tree");
-        program.item("mnuZELsave")->trigger();
-        QCOMPARE(program.platform.dialogs.shown.back().kind, std::string("text"));
-        QCOMPARE(program.window.state().store.nextRecord, 2);
+        rig.platform.dialogs.texts.emplace_back("tree");
+        rig.trigger("mnuZELsave");
+        QCOMPARE(rig.window.state().store.nextRecord, 2);
+        rig.trigger("mnuZELprint");
+        QCOMPARE(rig.platform.printer.documents, 1);
+        // The catalogue's Print Catalogue shows the storage-file selection, filled from the list;
+        // ALL prints the catalogue of every listed file at once.
+        rig.trigger("mnuZELload");
+        rig.trigger("mnuCatPrint");
+        auto* selection = rig.find("frmZelStrSel");
+        QVERIFY(selection->isVisible());
+        QCOMPARE(rig.find<QListWidget>("lstZel", selection)->count(), 1);
+        QTest::mouseClick(rig.find<QPushButton>("cmdZelAll", selection), Qt::LeftButton);
+        QCOMPARE(rig.platform.printer.documents, 2);
+        QCOMPARE(rig.platform.printDialogs.setupTitles.size(), std::size_t{1});
     }
 };
 

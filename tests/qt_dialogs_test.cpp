@@ -1,7 +1,6 @@
 #include "platform/qt_dialogs.h"
+#include "support/modal_answers.h"
 
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -10,8 +9,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 namespace vavivor {
 
@@ -21,66 +18,50 @@ class QtDialogsTest : public QObject {
     Q_OBJECT
 
 private:
-    // Runs `answer` on the modal dialog once it is open.
-    template <typename Dialog> void whenShown(std::function<void(Dialog&)> answer) {
-        QTimer::singleShot(0, this, [this, answer] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                whenShown<Dialog>(answer); // not open yet
-                return;
-            }
-            answer(*dialog);
-        });
-    }
-
     QtDialogs m_dialogs;
 
 private slots:
-    void messageHasTheTitleTheTextAndOkOnly() {
-        QString title;
-        QString text;
-        QMessageBox::StandardButtons buttons;
-        whenShown<QMessageBox>([&](QMessageBox& box) {
-            title = box.windowTitle();
-            text = box.text();
-            buttons = box.standardButtons();
-            box.button(QMessageBox::Ok)->click();
-        });
-        m_dialogs.message("You must SELECT an item first.", "LIST RECORD");
-        QCOMPARE(title, QStringLiteral("LIST RECORD"));
-        QCOMPARE(text, QStringLiteral("You must SELECT an item first."));
-        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
-    }
-
-    void yesNoAnswersAndDefaultsToNo_data() {
-        QTest::addColumn<int>("button");
+    void messageAndYesNoShowTheirTextsAndButtons_data() {
+        QTest::addColumn<int>("button"); // 0: the message box's OK
         QTest::addColumn<bool>("answer");
+        QTest::newRow("message") << 0 << false;
         QTest::newRow("yes") << int(QMessageBox::Yes) << true;
         QTest::newRow("no") << int(QMessageBox::No) << false;
     }
 
-    void yesNoAnswersAndDefaultsToNo() {
+    void messageAndYesNoShowTheirTextsAndButtons() {
         QFETCH(int, button);
         QFETCH(bool, answer);
+        QString title;
+        QString text;
         QMessageBox::StandardButtons buttons;
-        QAbstractButton* defaultButton = nullptr;
-        QAbstractButton* noButton = nullptr;
-        whenShown<QMessageBox>([&](QMessageBox& box) {
-            buttons = box.standardButtons();
-            defaultButton = box.defaultButton();
-            noButton = box.button(QMessageBox::No);
-            box.button(static_cast<QMessageBox::StandardButton>(button))->click();
-        });
-        QCOMPARE(m_dialogs.askYesNo("Are you sure?", "DELETING A STORAGE FILE"), answer);
-        QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
-        QCOMPARE(defaultButton, noButton);
+        bool defaultIsNo = false;
+        answerModals({[&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->standardButtons();
+            defaultIsNo = box->defaultButton() == box->button(QMessageBox::No);
+            box->button(button == 0 ? QMessageBox::Ok
+                                    : static_cast<QMessageBox::StandardButton>(button))
+                ->click();
+        }});
+        if (button == 0) {
+            m_dialogs.message("You must SELECT an item first.", "LIST RECORD");
+            QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        } else {
+            QCOMPARE(m_dialogs.askYesNo("You must SELECT an item first.", "LIST RECORD"), answer);
+            QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+            QVERIFY(defaultIsNo);
+        }
+        QCOMPARE(title, QStringLiteral("LIST RECORD"));
+        QCOMPARE(text, QStringLiteral("You must SELECT an item first."));
     }
 
     void inputBoxReturnsTheTextOrNothing_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("ok");
         QTest::newRow("text") << "Spiral tree" << true;
-        QTest::newRow("empty") << "" << true;
         QTest::newRow("cancel") << "ignored" << false;
     }
 
@@ -90,15 +71,17 @@ private slots:
         QString label;
         QString title;
         QString preset = QStringLiteral("unset");
-        whenShown<QInputDialog>([&](QInputDialog& dialog) {
-            label = dialog.labelText();
-            title = dialog.windowTitle();
-            preset = dialog.textValue();
-            dialog.setTextValue(typed);
-            ok ? dialog.accept() : dialog.reject();
-        });
-        const auto answer = m_dialogs.askText(
-            "Please enter a description\n(Not longer than 20 characters).", "STORE: /HOME/U/X.ZLR");
+        answerModals({[&](QWidget* w) {
+            auto* dialog = qobject_cast<QInputDialog*>(w);
+            label = dialog->labelText();
+            title = dialog->windowTitle();
+            preset = dialog->textValue();
+            dialog->setTextValue(typed);
+            ok ? dialog->accept() : dialog->reject();
+        }});
+        const auto answer = m_dialogs.askText("Please enter a description\n(Not longer than 20 "
+                                              "characters).",
+                                              "STORE: /HOME/U/X.ZLR");
         QCOMPARE(label,
                  QStringLiteral("Please enter a description\n(Not longer than 20 characters)."));
         QCOMPARE(title, QStringLiteral("STORE: /HOME/U/X.ZLR"));
@@ -112,13 +95,16 @@ private slots:
     void fileDialogProposesStorageFiles_data() {
         QTest::addColumn<bool>("mustExist");
         QTest::addColumn<bool>("vavivorFolder");
-        QTest::newRow("change, ~/Vavivor") << false << true;
-        QTest::newRow("delete, home") << true << false;
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("change, ~/Vavivor") << false << true << false;
+        QTest::newRow("delete, home") << true << false << false;
+        QTest::newRow("cancel") << true << false << true;
     }
 
     void fileDialogProposesStorageFiles() {
         QFETCH(bool, mustExist);
         QFETCH(bool, vavivorFolder);
+        QFETCH(bool, cancel);
         QTemporaryDir home;
         const QByteArray savedHome = qgetenv("HOME");
         qputenv("HOME", home.path().toLocal8Bit());
@@ -135,16 +121,17 @@ private slots:
         QString suffix;
         QStringList filters;
         QString directory;
-        whenShown<QFileDialog>([&](QFileDialog& dialog) {
-            title = dialog.windowTitle();
-            mode = dialog.fileMode();
-            suffix = dialog.defaultSuffix();
-            filters = dialog.nameFilters();
-            directory = dialog.directory().absolutePath();
+        answerModals({[&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            title = dialog->windowTitle();
+            mode = dialog->fileMode();
+            suffix = dialog->defaultSuffix();
+            filters = dialog->nameFilters();
+            directory = dialog->directory().absolutePath();
             // A name typed without its extension.
-            dialog.selectFile(mustExist ? QStringLiteral("old.zlr") : QStringLiteral("new"));
-            static_cast<QDialog&>(dialog).accept(); // as OK does
-        });
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(mustExist ? "old.zlr" : "new");
+            cancel ? dialog->reject() : static_cast<QDialog*>(dialog)->accept(); // as OK does
+        }});
         const auto chosen = m_dialogs.chooseStorageFile("SELECT/CREATE A STORAGE FILE", mustExist);
         qputenv("HOME", savedHome);
 
@@ -154,14 +141,11 @@ private slots:
         QCOMPARE(filters.size(), 1);
         QVERIFY(filters.front().contains("*.zlr"));
         QCOMPARE(directory, QDir(folder).absolutePath());
-        QVERIFY(chosen.has_value());
-        QCOMPARE(QString::fromStdString(*chosen),
-                 QDir(folder).absoluteFilePath(mustExist ? "old.zlr" : "new.zlr"));
-    }
-
-    void cancellingTheFileDialogChoosesNothing() {
-        whenShown<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
-        QVERIFY(!m_dialogs.chooseStorageFile("DELETE A STORAGE FILE", true).has_value());
+        QCOMPARE(chosen.has_value(), !cancel);
+        if (!cancel) {
+            QCOMPARE(QString::fromStdString(*chosen),
+                     QDir(folder).absoluteFilePath(mustExist ? "old.zlr" : "new.zlr"));
+        }
     }
 };
 

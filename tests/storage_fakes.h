@@ -1,7 +1,6 @@
 #pragma once
 
 #include "storage/catalogue_view.h"
-#include "storage/delete_view.h"
 #include "storage/record_io.h"
 #include "storage/store_choice_view.h"
 
@@ -34,23 +33,6 @@ struct FakeCatalogue : CatalogueView {
     std::vector<std::string> rows;
     int selected = -1;
     std::string storeCaption;
-    bool visible = false;
-};
-
-struct FakeDeleteWindow : DeleteView {
-    void setRecordCaptions(const std::string& n, const std::string& m,
-                           const std::string& d) override {
-        number = n;
-        mutations = m;
-        description = d;
-    }
-    std::string recordNumberCaption() const override { return number; }
-    void showWindow() override { visible = true; }
-    void hideWindow() override { visible = false; }
-
-    std::string number;
-    std::string mutations;
-    std::string description;
     bool visible = false;
 };
 

@@ -6,9 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <cmath>
 #include <gtest/gtest.h>
-#include <limits>
 
 namespace vavivor {
 namespace {
@@ -26,7 +24,7 @@ std::string hexAt(const RecordBytes& bytes, std::size_t at, std::size_t n) {
 // ---- The record, byte for byte
 
 TEST(RecordLayoutTest, FlagsDescriptionAndGeneCellsStandWhereOldFilesHaveThem) {
-    StorageRecord record = makeRecord(true, "ABC", GeneSet{5, 5, 5, 5, 5, 5, 5, 5}, true);
+    StorageRecord record = makeRecord(true, "ABC", startGenes(), true);
     record.cell(24, 7) = 9;
     const RecordBytes bytes = encodeRecord(record);
     EXPECT_EQ(hexAt(bytes, 0, 4), "FF FF FF FF") << "deleted and kind are -1";
@@ -36,14 +34,12 @@ TEST(RecordLayoutTest, FlagsDescriptionAndGeneCellsStandWhereOldFilesHaveThem) {
     }
     EXPECT_EQ(hexAt(bytes, 24 + 4 * 24 + 104 * 7, 4), "00 00 10 41") << "cell (24, 7) is 9";
     EXPECT_EQ(decodeRecord(bytes).genes, record.genes);
-}
 
-TEST(RecordLayoutTest, ABlankDescriptionIsTwentyBlanksWithoutTerminator) {
-    StorageRecord record = makeRecord(false, "                    ", startGenes());
-    const RecordBytes bytes = encodeRecord(record);
-    EXPECT_EQ(std::string(bytes.begin() + 4, bytes.begin() + 24), std::string(20, ' '));
-    EXPECT_EQ(hexAt(bytes, 0, 4), "00 00 00 00") << "live single figure";
-    EXPECT_EQ(descriptionText(decodeRecord(bytes)), std::string(20, ' '));
+    // A blank description is twenty blanks without a terminator; a live single figure is 0.
+    const RecordBytes blank = encodeRecord(makeRecord(false, std::string(20, ' '), startGenes()));
+    EXPECT_EQ(hexAt(blank, 0, 4), "00 00 00 00");
+    EXPECT_EQ(std::string(blank.begin() + 4, blank.begin() + 24), std::string(20, ' '));
+    EXPECT_EQ(descriptionText(decodeRecord(blank)), std::string(20, ' '));
 }
 
 TEST(RecordLayoutTest, DescriptionsAreWindows1252) {
@@ -73,6 +69,10 @@ struct LengthCase {
     bool tailIsLive; // the counted trailing part reads as live
 };
 
+void PrintTo(const LengthCase& c, std::ostream* os) {
+    *os << c.length << " bytes";
+}
+
 class StoreLengthTest : public StoreFileTest, public ::testing::WithParamInterface<LengthCase> {};
 
 TEST_P(StoreLengthTest, TrailingPartsCountOnlyWhenMoreThanHalfARecord) {
@@ -97,18 +97,15 @@ INSTANTIATE_TEST_SUITE_P(
     Lengths, StoreLengthTest,
     ::testing::Values(LengthCase{0, 0, 0, false}, LengthCase{480, 0, 0, true},
                       LengthCase{481, 1, 0, true}, LengthCase{959, 1, 0, false},
-                      LengthCase{960, 1, 1, false}, LengthCase{1439, 1, 1, true},
-                      LengthCase{1440, 2, 1, true}, LengthCase{2400, 2, 2, false},
-                      LengthCase{2401, 3, 2, false}));
+                      LengthCase{960, 1, 1, false}, LengthCase{1440, 2, 1, true},
+                      LengthCase{2400, 2, 2, false}, LengthCase{2401, 3, 2, false}));
 
 TEST_F(StoreFileTest, ReadingCreatesAMissingFileOnlyWhenAsked) {
     std::string error;
     EXPECT_FALSE(readStore(path("none.zlr"), &error, IfMissing::Fail));
     EXPECT_NE(error.find("none.zlr"), std::string::npos);
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("none.zlr")));
     EXPECT_FALSE(readStoreRecord(path("none.zlr"), 1, &error, IfMissing::Fail));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("none.zlr")));
-
     const auto created = readStore(path("new.zlr"), &error);
     ASSERT_TRUE(created) << error;
     EXPECT_EQ(created->length, 0);
@@ -132,10 +129,9 @@ TEST_F(StoreFileTest, WindowsPathsAreRefusedAndNeverCreated) {
 TEST_F(StoreFileTest, DeletingChangesTheFlagOnly) {
     writeRecords(path("s.zlr"), {makeRecord(false, "one", startGenes()),
                                  makeRecord(true, "two", GeneSet{1, 2, 3, 4, 5, 6, 7, 8})});
-    const QByteArray before = fileBytes(path("s.zlr"));
+    QByteArray expected = fileBytes(path("s.zlr"));
     std::string error;
     ASSERT_TRUE(markRecordDeleted(path("s.zlr"), 2, &error)) << error;
-    QByteArray expected = before;
     expected[960] = '\xFF';
     expected[961] = '\xFF';
     EXPECT_EQ(fileBytes(path("s.zlr")), expected);
@@ -155,14 +151,19 @@ TEST_F(StoreFileTest, AFileThatCannotBeWrittenIsNamedWithTheReason) {
 
 // ---- The storage list file
 
-TEST(StoreListFormatTest, FirstLineUsesPrintZonesOfFourteenColumns) {
+TEST(StoreListFormatTest, FirstLineUsesPrintZonesOfFourteenColumnsAndEntriesAreQuoted) {
     // Each number between its sign place and a blank; the second zone starts at column 15.
     EXPECT_EQ(storeListFirstLine(1, 1), " 1" + std::string(13, ' ') + "1 ");
     EXPECT_EQ(storeListFirstLine(12, 3), " 12" + std::string(12, ' ') + "3 ");
     EXPECT_EQ(storeListFirstLine(32767, 32767), " 32767" + std::string(9, ' ') + "32767 ");
-    EXPECT_EQ(storeListFirstLine(12, 3).substr(14), " 3 ");
     EXPECT_EQ(formatStoreList(2, 2, {"\\def-store.zld", "/home/u/a b.zlr"}),
               storeListFirstLine(2, 2) + "\r\n\"\\def-store.zld\"\r\n\"/home/u/a b.zlr\"\r\n");
+    const std::vector<std::string> entries{"\\def-store.zld", "/home/u/a.zlr", "/home/u/A.zlr",
+                                           "/tmp/x y/ß.zlr"};
+    const StoreListParse parsed = parseStoreList(formatStoreList(4, 3, entries));
+    ASSERT_TRUE(parsed.list) << parsed.error;
+    EXPECT_EQ(parsed.list->current, 3);
+    EXPECT_EQ(parsed.list->entries, entries);
 }
 
 struct ListCase {
@@ -172,6 +173,10 @@ struct ListCase {
     int current;
     std::string lastEntry;
 };
+
+void PrintTo(const ListCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class StoreListParseTest : public ::testing::TestWithParam<ListCase> {};
 
@@ -196,44 +201,26 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ListCase{"smallest", " 1             1 \r\n\"\\def-store.zld\"\r\n", 1, 1,
                  "\\def-store.zld"},
-        ListCase{"comma_lf", "2,2\n\"\\def-store.zld\"\n\"C:\\Vavivor\\x.zlr\"\n", 2, 2,
-                 "C:\\Vavivor\\x.zlr"},
-        ListCase{"blanks", "  2   1  \r\n  \"\\def-store.zld\"  \r\n\"/a/b.zlr\"\r\n\r\n", 2, 1,
-                 "/a/b.zlr"},
+        ListCase{"comma_lf_blanks", "  2,2  \n  \"\\def-store.zld\"  \n\"C:\\V\\x.zlr\"\n\n", 2, 2,
+                 "C:\\V\\x.zlr"},
         ListCase{"windows1252",
                  "2 2\r\n\"\\def-store.zld\"\r\n\"C:\\Fr\xE9"
-                 "d\xE9ric.zlr\"\r\n",
-                 2, 2, "C:\\Frédéric.zlr"},
-        ListCase{"utf8", "2 2\r\n\"\\def-store.zld\"\r\n\"/home/frédéric.zlr\"\r\n", 2, 2,
-                 "/home/frédéric.zlr"},
-        ListCase{"bom",
+                 "d.zlr\"\r\n",
+                 2, 2, "C:\\Fréd.zlr"},
+        ListCase{"bom_utf8",
                  "\xEF\xBB\xBF"
-                 "1 1\r\n\"\\def-store.zld\"\r\n",
-                 1, 1, "\\def-store.zld"},
+                 "2 2\r\n\"\\def-store.zld\"\r\n\"/home/frédéric.zlr\"\r\n",
+                 2, 2, "/home/frédéric.zlr"},
         ListCase{"empty", "", 0, 0, ""}, ListCase{"words", "two one\r\n", 0, 0, ""},
-        ListCase{"one_number", "1\r\n\"\\def-store.zld\"\r\n", 0, 0, ""},
         ListCase{"three_numbers", "1 1 1\r\n\"\\def-store.zld\"\r\n", 0, 0, ""},
-        ListCase{"no_entries", "0 0\r\n", 0, 0, ""},
         ListCase{"current_out", "2 3\r\n\"\\def-store.zld\"\r\n\"/a.zlr\"\r\n", 0, 0, ""},
         ListCase{"too_few", "3 1\r\n\"\\def-store.zld\"\r\n\"/a.zlr\"\r\n", 0, 0, ""},
         ListCase{"unquoted", "2 1\r\n\"\\def-store.zld\"\r\n/a.zlr\r\n", 0, 0, ""},
-        ListCase{"half_quoted", "2 1\r\n\"\\def-store.zld\"\r\n\"/a.zlr\r\n", 0, 0, ""},
         ListCase{"empty_entry", "2 1\r\n\"\\def-store.zld\"\r\n\"\"\r\n", 0, 0, ""},
-        ListCase{"beyond_16_bit", "40000 1\r\n\"\\def-store.zld\"\r\n", 0, 0, ""},
-        ListCase{"huge", "99999999999999999999 1\r\n\"\\def-store.zld\"\r\n", 0, 0, ""}),
+        ListCase{"beyond_16_bit", "40000 1\r\n\"\\def-store.zld\"\r\n", 0, 0, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StoreListFormatTest, RoundTrip) {
-    const std::vector<std::string> entries{"\\def-store.zld", "/home/u/Vavivor/a.zlr",
-                                           "/home/u/Vavivor/A.zlr", "/tmp/x y/ß.zlr"};
-    const StoreListParse parsed = parseStoreList(formatStoreList(4, 3, entries));
-    ASSERT_TRUE(parsed.list) << parsed.error;
-    EXPECT_EQ(parsed.list->count, 4);
-    EXPECT_EQ(parsed.list->current, 3);
-    EXPECT_EQ(parsed.list->entries, entries);
-}
-
-TEST(StoreListFormatTest, TheDefaultEntryLiesInTheGivenFolder) {
+TEST(StoreListFileTest, TheDefaultEntryLiesInTheGivenFolder) {
     EXPECT_EQ(defaultStorePath("/opt/vavivor", "\\def-store.zld"), "/opt/vavivor/def-store.zld");
     EXPECT_EQ(defaultStorePath("/opt/vavivor/", "\\def-store.zld"), "/opt/vavivor/def-store.zld");
     EXPECT_EQ(defaultStorePath("/", "\\def-store.zld"), "/def-store.zld");
@@ -242,7 +229,7 @@ TEST(StoreListFormatTest, TheDefaultEntryLiesInTheGivenFolder) {
     EXPECT_EQ(folderOf("str-data.txt"), ".");
 }
 
-TEST(StoreListFileTest, WritingReplacesTheWholeFileOrNothing) {
+TEST(StoreListFileTest, WritingReplacesTheWholeFileOrNothingAndSettingAsideFindsAFreeName) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("str-data.txt").toStdString();
     std::string error;
@@ -254,17 +241,11 @@ TEST(StoreListFileTest, WritingReplacesTheWholeFileOrNothing) {
     QDir(dir.path()).mkdir("list-is-a-folder");
     EXPECT_FALSE(writeStoreListFile(dir.filePath("list-is-a-folder").toStdString(), "x", &error));
     EXPECT_FALSE(error.empty());
-}
 
-TEST(StoreListFileTest, SettingAsideFindsAFreeName) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("str-data.txt").toStdString();
-    std::string error;
-    writeBytes(path, "first");
     EXPECT_EQ(setAsideFile(path, &error), path + ".damaged");
     writeBytes(path, "second");
     EXPECT_EQ(setAsideFile(path, &error), path + ".damaged-2");
-    EXPECT_EQ(fileBytes(path + ".damaged"), "first");
+    EXPECT_EQ(fileBytes(path + ".damaged"), "new");
     EXPECT_EQ(fileBytes(path + ".damaged-2"), "second");
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path)));
 }

@@ -26,6 +26,10 @@ public:
     void showRecordLabels(bool visible) override { recordLabelsVisible = visible; }
     void setRecordNumberCaption(const std::string& caption) override { recordNumber = caption; }
     void showStatus(const std::string& text) override { statusLines.push_back(text); }
+    void historyChanged(bool canGoBack, bool canGoForward) override {
+        backEnabled = canGoBack;
+        forwardEnabled = canGoForward;
+    }
 
     // The positions shown, read as numbers.
     GeneSet shownGenes() const;
@@ -40,6 +44,8 @@ public:
     bool recordLabelsVisible = false;
     std::string recordNumber;
     std::vector<std::string> statusLines;
+    bool backEnabled = false;    // mnuZELback
+    bool forwardEnabled = false; // mnuZELforward
     int captionWrites = 0;
 
 private:

@@ -2,6 +2,8 @@
 
 #include "core/gene_editor.h"
 
+#include <string>
+
 namespace vavivor {
 
 LogicRig::LogicRig() {
@@ -13,6 +15,12 @@ LogicRig::LogicRig() {
     fillEditor(state.genome, controls);
     state.genome.editorReady = true;
     controls.saveEnabled = false;
+}
+
+void LogicRig::setEditor(const GeneSet& genes) {
+    for (int g = 0; g < kGeneCount; ++g) {
+        controls.setGeneCaption(g, std::to_string(genes[g]));
+    }
 }
 
 } // namespace vavivor

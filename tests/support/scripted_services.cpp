@@ -2,6 +2,8 @@
 
 #include "core/picture.h"
 
+#include <random>
+
 namespace vavivor {
 
 namespace {
@@ -21,6 +23,16 @@ void ScriptedDialogs::message(const std::string& text, const std::string& title)
     shown.push_back({"message", text, title});
 }
 
+std::vector<std::string> ScriptedDialogs::messages() const {
+    std::vector<std::string> texts;
+    for (const Shown& s : shown) {
+        if (s.kind == "message") {
+            texts.push_back(s.text);
+        }
+    }
+    return texts;
+}
+
 bool ScriptedDialogs::askYesNo(const std::string& text, const std::string& title) {
     shown.push_back({"yesno", text, title});
     return takeOr(yesNoAnswers, false);
@@ -37,6 +49,22 @@ std::optional<std::string> ScriptedDialogs::chooseStorageFile(const std::string&
     shown.push_back({"file", {}, title});
     fileMustExist.push_back(mustExist);
     return takeOr(files, std::optional<std::string>());
+}
+
+std::optional<std::string> ScriptedDialogs::chooseSvgFile(const std::string& title) {
+    shown.push_back({"svg", {}, title});
+    return takeOr(files, std::optional<std::string>());
+}
+
+std::optional<std::string> ScriptedDialogs::choosePictureFile(const std::string& title) {
+    shown.push_back({"picture", {}, title});
+    return takeOr(files, std::optional<std::string>());
+}
+
+std::optional<int> ScriptedDialogs::askNumber(const std::string& prompt, const std::string& title,
+                                              int value, int /*low*/, int /*high*/) {
+    shown.push_back({"number", prompt, title});
+    return takeOr(numbers, std::optional<int>(value));
 }
 
 bool ScriptedPrintDialogs::setupPrinter(const std::string& title) {
@@ -122,6 +150,14 @@ void RecordingHelpViewer::showHelp(const std::string& path, HelpView view) {
 void RecordingHelpViewer::showTopic(const std::string& path, int topic) {
     paths.push_back(path);
     topics.push_back(topic);
+}
+
+void ScriptedRandom::queueDraws(unsigned seed, int count) {
+    std::mt19937 engine(seed);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    for (int i = 0; i < count; ++i) {
+        numbers.push_back(uniform(engine));
+    }
 }
 
 double ScriptedRandom::next() {

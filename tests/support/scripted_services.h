@@ -18,7 +18,7 @@ namespace vavivor {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        std::string kind; // "message", "yesno", "text", "file"
+        std::string kind; // "message", "yesno", "text", "file", "svg", "picture", "number"
         std::string text;
         std::string title;
     };
@@ -28,10 +28,18 @@ public:
     std::optional<std::string> askText(const std::string& prompt,
                                        const std::string& title) override;
     std::optional<std::string> chooseStorageFile(const std::string& title, bool mustExist) override;
+    std::optional<std::string> chooseSvgFile(const std::string& title) override;
+    std::optional<std::string> choosePictureFile(const std::string& title) override;
+    std::optional<int> askNumber(const std::string& prompt, const std::string& title, int value,
+                                 int low, int high) override;
+
+    // The texts of the messages shown, in order.
+    std::vector<std::string> messages() const;
 
     std::deque<bool> yesNoAnswers;                // empty: No
     std::deque<std::optional<std::string>> texts; // empty: Cancel
-    std::deque<std::optional<std::string>> files; // empty: Cancel
+    std::deque<std::optional<std::string>> files; // every file dialog; empty: Cancel
+    std::deque<std::optional<int>> numbers;       // empty: OK with the value offered
     std::vector<Shown> shown;
     std::vector<bool> fileMustExist;
 };
@@ -117,9 +125,16 @@ public:
     void reseed() override { ++reseeds; }
     double next() override;
 
+    // Queues `count` numbers of a fixed generator started with `seed`.
+    void queueDraws(unsigned seed, int count = 48);
+    // A fixed seed is only kept in `seed`, which lastSeed() reports.
+    void useSeed(std::uint32_t fixed) override { seed = fixed; }
+    std::uint32_t lastSeed() const override { return seed; }
+
     std::deque<double> numbers;
     int reseeds = 0;
     int draws = 0;
+    std::uint32_t seed = 0;
 
 private:
     double m_last = 0.0;

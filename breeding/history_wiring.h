@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vavivor {
+
+class ZelMain;
+
+// Connects the Go menu (Back, Forward, Family Tree) and the mouse's back and forward buttons
+// over the main window and the family tree to the history of screens, and keeps the family
+// tree up to date.
+void connectHistory(ZelMain& window);
+
+} // namespace vavivor

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/program_state.h"
+#include "core/services.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vavivor {
+
+inline constexpr const char* kSeedTitle = "DRAW MUTATIONS";
+
+// The status-bar note that names the seed of a Draw Mutations run: "Seed 1234567".
+std::string seedStatus(std::uint32_t seed);
+
+// A seed as the user types it: a whole number 0..4294967295, blanks around it allowed.
+std::optional<std::uint32_t> parseSeed(std::string_view text);
+
+// Shift+click on DRAW MUTATIONS: asks for a seed and draws the chain that seed gives, exactly
+// as a click would draw it. A bad number is refused with a message and asked for again;
+// Cancel draws nothing.
+void cmdZELMdraw_ShiftClick(ProgramState& state, Services& services);
+
+} // namespace vavivor

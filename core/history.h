@@ -1,0 +1,70 @@
+#pragma once
+
+#include "genome.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vavivor {
+
+// What a screen of the history showed. A loaded sequence record is a Review screen and a
+// loaded single figure a Relatives screen, with their record number.
+enum class ScreenKind : std::uint8_t { Mutations, Relatives, Review };
+
+// One screen of the run, with what it takes to draw it again exactly, and its place in the
+// family tree.
+struct HistoryEntry {
+    ScreenKind kind = ScreenKind::Relatives;
+    GeneSet centralPos{};
+    MutantTable cellPos{};           // the chain of a Mutations or Review screen
+    std::vector<std::string> labels; // Mutations: the labels of cells 1..24 as drawn
+    std::int16_t recordNumber = 0;   // the loaded record, 0 for a bred screen
+    std::string store;               // the storage file of that record
+
+    int parent = -1; // the screen this one was bred from, -1 for the first
+    std::vector<int> children;
+    int lastChild = -1; // the child visited last: where Forward goes
+    int depth = 0;      // generations from the first screen
+    int lane = 0;       // the row of the family tree its branch runs in
+};
+
+// The screens of the run as a tree: a new screen is a child of the current one, so that
+// breeding after going back starts a new branch and keeps the old one. Entries are numbered
+// in the order they were drawn and never removed.
+class HistoryState {
+public:
+    // Adds `entry` as a child of the current entry (or as the first entry) and makes it
+    // current; its family links and tree place are filled in here. Returns its number.
+    int record(HistoryEntry entry);
+
+    [[nodiscard]] bool canGoBack() const;
+    [[nodiscard]] bool canGoForward() const;
+    // The parent, or the child visited last, becomes current; false when there is none.
+    bool back();
+    bool forward();
+    // Entry `index` becomes current, and every entry on the way from the first one to it
+    // becomes its parent's last visited child. False for an index that is no entry.
+    bool goTo(int index);
+
+    [[nodiscard]] int current() const { return m_current; } // -1 while empty
+    [[nodiscard]] int newest() const { return static_cast<int>(m_entries.size()) - 1; }
+    [[nodiscard]] int size() const { return static_cast<int>(m_entries.size()); }
+    [[nodiscard]] int laneCount() const { return m_laneCount; }
+    [[nodiscard]] const HistoryEntry& entry(int index) const {
+        return m_entries[static_cast<std::size_t>(index)];
+    }
+    // The entries from the first one down to `index`, first one first.
+    [[nodiscard]] std::vector<int> lineage(int index) const;
+
+private:
+    std::vector<HistoryEntry> m_entries;
+    int m_current = -1;
+    int m_laneCount = 0;
+};
+
+// What the screen was, in the words of the program: "DRAW MUTATIONS", "REVIEW MUTATIONS",
+// "DRAW RELATIVES", or "record 7" for a loaded record.
+std::string screenName(const HistoryEntry& entry);
+
+} // namespace vavivor

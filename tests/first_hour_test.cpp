@@ -1,0 +1,403 @@
+// A first hour with the program, step by step through the fully wired main window: each step
+// checks what the person would see on screen, in the storage files and on paper (PDF). The
+// steps build on each other and run in the order they are declared.
+#include "app/wiring.h"
+#include "core/program_state.h"
+#include "mainwindow/zel_main.h"
+#include "platform/fonts.h"
+#include "platform/picture_area.h"
+#include "platform/qt_printer_page.h"
+#include "support/scripted_services.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+namespace vavivor {
+
+namespace {
+
+// A grid cell: column from the left, row from the top.
+struct Cell {
+    int column;
+    int row;
+};
+
+// The editor positions of cell k of a chain whose mutant j moves gene (j - 1) mod 8 by `step`.
+GeneSet chainCell(GeneSet genes, int k, int step) {
+    for (int j = 1; j <= k; ++j) {
+        auto& position = genes[static_cast<std::size_t>((j - 1) % kGeneCount)];
+        position = clampPos(position, step);
+    }
+    return genes;
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        qFatal("%s failed", qPrintable(program));
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfText(const QString& pdf) {
+    return run(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+}
+
+int pdfPages(const QString& pdf) {
+    const auto match = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)"))
+                           .match(run(QStringLiteral("pdfinfo"), {pdf}));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The positions printed beside the gene names of a graphics-print page (layout A).
+GeneSet printedGenes(const QString& text) {
+    GeneSet genes{};
+    const char* names[] = {"Iteration depth",    "Main angle",  "'Up' angle",    "'Down' angle",
+                           "Basic length ratio", "'Up' factor", "'Down' factor", "Aspect ratio"};
+    for (int g = 0; g < kGeneCount; ++g) {
+        const QRegularExpression line(QString::fromLatin1(names[g]) + QStringLiteral("\\s+(\\d),"));
+        genes[static_cast<std::size_t>(g)] =
+            static_cast<std::int16_t>(line.match(text).captured(1).toInt());
+    }
+    return genes;
+}
+
+// The Qt printer writing every document to one PDF file, which it replaces; a copy of each
+// document is kept in the order they were printed.
+class KeptPdfPrinter : public QtPrinterPage {
+public:
+    explicit KeptPdfPrinter(const QString& pdf) : QtPrinterPage(pdf), m_pdf(pdf) {}
+
+    bool endDoc() override {
+        const bool ok = QtPrinterPage::endDoc();
+        const QString copy = m_pdf + "-" + QString::number(++m_count);
+        if (ok && QFile::copy(m_pdf, copy)) {
+            documents << copy;
+        }
+        return ok;
+    }
+
+    QStringList documents;
+
+private:
+    QString m_pdf;
+    int m_count = 0;
+};
+
+const GeneSet kFives = startGenes();
+const GeneSet kPicked = chainCell(kFives, 13, +1); // cell 13 of the first chain
+
+} // namespace
+
+class FirstHourTest : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_folder;
+    ScriptedPlatform m_platform;
+    std::unique_ptr<KeptPdfPrinter> m_printer;
+    std::unique_ptr<ZelMain> m_window;
+
+    ZelMain& window() { return *m_window; }
+    QString path(const char* name) const { return m_folder.filePath(QLatin1String(name)); }
+
+    template <typename T> T* control(const char* name) {
+        T* found = m_window->findChild<T*>(QLatin1String(name));
+        if (found == nullptr) {
+            qFatal("no control %s", name);
+        }
+        return found;
+    }
+    void press(const char* button) {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+    }
+    void choose(const char* item) { control<QAction>(item)->trigger(); }
+    QString caption(const char* name) {
+        if (auto* button = m_window->findChild<QPushButton*>(QLatin1String(name))) {
+            return button->text();
+        }
+        return control<QLabel>(name)->text();
+    }
+    bool shown(const char* name) { return control<QWidget>(name)->isVisible(); }
+
+    GeneSet editorGenes() {
+        GeneSet genes{};
+        for (int g = 0; g < kGeneCount; ++g) {
+            genes[static_cast<std::size_t>(g)] =
+                static_cast<std::int16_t>(std::stoi(window().geneCaption(g)));
+        }
+        return genes;
+    }
+    // The next chain: mutant j moves gene (j - 1) mod 8 by `step`.
+    void scriptChain(int step) {
+        for (int j = 1; j < kCellCount; ++j) {
+            m_platform.random.numbers.push_back(((j - 1) % kGeneCount + 0.5) / kGeneCount);
+            m_platform.random.numbers.push_back(step > 0 ? 0.75 : 0.25);
+        }
+    }
+
+    // The picture area in view as it is painted on screen.
+    PictureArea* area() { return window().pictureArea(window().state().screen.curPic); }
+    QImage screen() { return area()->grab().toImage(); }
+    QRect cellRect(Cell cell) {
+        const double side = area()->width() / 5.0;
+        return QRectF(cell.column * side, cell.row * side, side, side).toRect();
+    }
+    template <typename Test> int pixels(const QRect& rect, Test test) {
+        const QImage image = screen();
+        int count = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            for (int x = rect.left(); x <= rect.right(); ++x) {
+                count += test(image.pixelColor(x, y)) ? 1 : 0;
+            }
+        }
+        return count;
+    }
+    // Dark pixels inside a cell, away from the grid lines: the figure and its label.
+    int ink(Cell cell) {
+        return pixels(cellRect(cell).adjusted(4, 4, -4, -4),
+                      [](const QColor& c) { return qGray(c.rgb()) < 128 && c.red() < 128; });
+    }
+    int red(const QRect& rect) {
+        return pixels(
+            rect, [](const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; });
+    }
+    void click(Cell cell, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(area(), button, {}, cellRect(cell).center());
+    }
+
+    QListWidget* catalogue() { return control<QListWidget>("lstZELCat"); }
+    QStringList catalogueRows() {
+        QStringList rows;
+        for (int i = 0; i < catalogue()->count(); ++i) {
+            rows << catalogue()->item(i)->text();
+        }
+        return rows;
+    }
+    void selectRow(int row) {
+        QListWidget* list = catalogue();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+
+private slots:
+    void initTestCase() {
+        registerFontSubstitutions();
+        m_printer = std::make_unique<KeptPdfPrinter>(path("printer.pdf"));
+        m_window = std::make_unique<ZelMain>(
+            PlatformServices{m_platform.dialogs, m_platform.printDialogs, *m_printer,
+                             m_platform.help, m_platform.random, m_platform.clock});
+        wireProgram(window());
+        window().setProgramFolder(m_folder.path().toStdString());
+        window().startUp();
+        window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    void startsWithAnEmptyGridAndEveryGeneAtFive() {
+        QCOMPARE(window().windowTitle(), QStringLiteral("VAVIVOR"));
+        QCOMPARE(editorGenes(), kFives);
+        QCOMPARE(caption("lblGeneV_1"), QStringLiteral("200"));
+        QCOMPARE(caption("cmdZELscreen"), QStringLiteral("FULL SCREEN"));
+        QCOMPARE(caption("cmdZELNalt"), QStringLiteral("ALTERNATIVE"));
+        QVERIFY(!shown("cmdZELMrep") && !shown("ckbZel1") && !shown("Label3"));
+        QVERIFY(!control<QAction>("mnuZELsave")->isEnabled());
+        QCOMPARE(ink({2, 2}), 0);
+        QVERIFY(pixels(QRect(0, 0, area()->width(), area()->height()),
+                       [](const QColor& c) { return c == Qt::black; }) > 4 * area()->width());
+        QVERIFY(QFile::exists(path("str-data.txt")));
+    }
+
+    void drawMutationsBreedsAChainFromTheEditor() {
+        scriptChain(+1);
+        press("cmdZELMdraw");
+        for (int k = 0; k < kCellCount; ++k) {
+            QVERIFY2(ink({k % 5, k / 5}) > 50, qPrintable(QString::number(k)));
+        }
+        QVERIFY(shown("cmdZELMrep"));
+        QVERIFY(control<QAction>("mnuZELsave")->isEnabled());
+        QCOMPARE(editorGenes(), kFives);
+    }
+
+    void aLeftClickPicksAMutant() {
+        click({3, 2});
+        QCOMPARE(editorGenes(), kPicked);
+        QCOMPARE(caption("lblGeneV_0"), QStringLiteral("9"));
+        const QRect frame = cellRect({3, 2}).adjusted(-2, -2, 2, 2);
+        QVERIFY(red(frame) > 200);
+        QCOMPARE(red(QRect(0, 0, area()->width(), area()->height())), red(frame));
+    }
+
+    void drawMutationsAgainBreedsFromThePickAndIsSaved() {
+        scriptChain(-1);
+        press("cmdZELMdraw");
+        QCOMPARE(red(QRect(0, 0, area()->width(), area()->height())), 0);
+        QCOMPARE(window().state().genome.cellPos[24], chainCell(kPicked, 24, -1));
+        QCOMPARE(editorGenes(), kPicked);
+
+        m_platform.dialogs.texts.emplace_back("first chain");
+        choose("mnuZELsave");
+        QCOMPARE(m_platform.dialogs.shown.back().title,
+                 "STORE: " + QString::fromStdString(window().state().store.currentStore)
+                                 .toUpper()
+                                 .toStdString());
+    }
+
+    void drawRelativesAndPickOne() {
+        press("cmdZELRdraw");
+        QVERIFY(!shown("cmdZELMrep"));
+        for (int k = 0; k < kCellCount; ++k) {
+            const Cell cell{k % 5, k / 5};
+            const bool innerRing =
+                cell.column >= 1 && cell.column <= 3 && cell.row >= 1 && cell.row <= 3 && k != 12;
+            QVERIFY2((ink(cell) > 50) != innerRing, qPrintable(QString::number(k)));
+        }
+        click({2, 0}); // gene 3, one step up
+        GeneSet relative = kPicked;
+        relative[2] = 8;
+        QCOMPARE(editorGenes(), relative);
+        QCOMPARE(caption("lblGeneV_2"), QStringLiteral("70"));
+        click({2, 2}); // the central figure cannot be picked
+        QCOMPARE(editorGenes(), relative);
+    }
+
+    void saveStoresTheCentralFigure() {
+        m_platform.dialogs.texts.emplace_back(std::string(21, 'x')); // too long: asked again
+        m_platform.dialogs.texts.emplace_back("my tree");
+        choose("mnuZELsave");
+        QCOMPARE(m_platform.dialogs.messages(),
+                 std::vector<std::string>{"The description must be between 1 and 20 char."});
+        QCOMPARE(window().state().store.nextRecord, 3);
+    }
+
+    void theCatalogueListsBothRecords() {
+        choose("mnuZELload");
+        QVERIFY(control<QWidget>("frmZelStrCat")->isVisible());
+        const QString genes = QStringLiteral("\t7  7  7  7  7  6  6  6  ");
+        QCOMPARE(catalogueRows(), QStringList({"  1M\tfirst chain         " + genes,
+                                               "  2R\tmy tree             " + genes}));
+        QVERIFY(control<QLabel>("lblFMC5")->toolTip().endsWith(QStringLiteral("def-store.zld")));
+    }
+
+    void loadingTheTreeRedrawsItsRelatives() {
+        selectRow(1);
+        choose("mnuCRLoad");
+        QVERIFY(!control<QWidget>("frmZelStrCat")->isVisible());
+        QCOMPARE(editorGenes(), kPicked);
+        QVERIFY(shown("Label2") && shown("Label3"));
+        QCOMPARE(caption("Label3"), QStringLiteral(" 2"));
+        QVERIFY(ink({2, 2}) > 50 && ink({1, 1}) == 0);
+    }
+
+    void deletingTheChainTakesItOffTheList() {
+        choose("mnuZELload");
+        selectRow(0);
+        choose("mnuCRDel");
+        QVERIFY(control<QWidget>("frmZelDelete")->isVisible());
+        QCOMPARE(caption("lblFMD2"), QStringLiteral("1"));
+        QCOMPARE(caption("Label4"), QStringLiteral("True"));
+        QCOMPARE(caption("lblFMD6").trimmed(), QStringLiteral("first chain"));
+        press("cmdFMDdel");
+        QVERIFY(!control<QWidget>("frmZelDelete")->isVisible());
+        QCOMPARE(catalogueRows().size(), 1);
+        QVERIFY(catalogueRows().front().startsWith(QStringLiteral("  2R\tmy tree")));
+        control<QWidget>("frmZelStrCat")->close();
+    }
+
+    void aNewStorageFileAndBack() {
+        m_platform.dialogs.files.emplace_back(path("second.zlr").toStdString());
+        choose("mnuZELchng");
+        QVERIFY(QFile::exists(path("second.zlr")));
+        QVERIFY(!control<QAction>("mnuZELload")->isEnabled());
+
+        m_platform.dialogs.files.emplace_back(path("def-store.zld").toStdString());
+        choose("mnuZELchng");
+        QVERIFY(control<QAction>("mnuZELload")->isEnabled());
+        QFile list(path("str-data.txt"));
+        QVERIFY(list.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(list.readAll()),
+                 " 2             1 \r\n\"\\def-store.zld\"\r\n\"" + path("second.zlr") + "\"\r\n");
+    }
+
+    void layoutsAndPictureAreas() {
+        press("cmdZELscreen");
+        QCOMPARE(caption("cmdZELscreen"), QStringLiteral("GRID SCREEN"));
+        QVERIFY(shown("ckbZel1") && shown("lblZel1"));
+        QCOMPARE(ink({2, 2}), 0);
+
+        press("cmdZELNalt");
+        QCOMPARE(caption("cmdZELNalt"), QStringLiteral("MAIN"));
+        QVERIFY(shown("pibZELMpicb") && !shown("pibZELMpica"));
+        QCOMPARE(caption("cmdZELscreen"), QStringLiteral("FULL SCREEN"));
+        QVERIFY(!shown("ckbZel1"));
+        press("cmdZELMdraw"); // the alternative area keeps its own drawing
+        QVERIFY(ink({0, 0}) > 50);
+
+        press("cmdZELNalt");
+        QCOMPARE(caption("cmdZELNalt"), QStringLiteral("ALTERNATIVE"));
+        QCOMPARE(caption("cmdZELscreen"), QStringLiteral("GRID SCREEN"));
+        QCOMPARE(ink({0, 0}), 0);
+    }
+
+    void aFullScreenRunWithAutoPrintPrintsEveryFigure() {
+        QTest::mouseClick(control<QCheckBox>("ckbZel1"), Qt::LeftButton);
+        QVERIFY(control<QCheckBox>("ckbZel1")->isChecked());
+        m_printer->documents.clear();
+        scriptChain(-1);
+        press("cmdZELMdraw");
+
+        QCOMPARE(m_printer->documents.size(), kCellCount);
+        QCOMPARE(m_platform.printDialogs.choicesAsked, 0);
+        for (int k = 0; k < kCellCount; ++k) {
+            const QString text = pdfText(m_printer->documents[k]);
+            QCOMPARE(pdfPages(m_printer->documents[k]), 1);
+            QVERIFY(text.contains(QStringLiteral("VAVIVOR")));
+            QVERIFY(text.contains(QString::fromStdString(m_platform.clock.date)));
+            QVERIFY(text.contains(QStringLiteral("Mutated Zeloid")));
+            QCOMPARE(printedGenes(text), chainCell(kPicked, k, -1));
+        }
+        QCOMPARE(ink({2, 2}), 0);
+        QVERIFY(window().statusBar()->currentMessage().startsWith(QStringLiteral("Printed to")));
+    }
+
+    void theCatalogueIsPrinted() {
+        m_printer->documents.clear();
+        choose("mnuZELload");
+        control<QAction>("mnuCatPrint")->trigger();
+        QVERIFY(control<QWidget>("frmZelStrSel")->isVisible());
+        QCOMPARE(control<QListWidget>("lstZel")->count(), 2);
+        press("cmdZelAll");
+
+        QCOMPARE(m_printer->documents.size(), 1);
+        QCOMPARE(pdfPages(m_printer->documents[0]), 1);
+        const QString text = pdfText(m_printer->documents[0]).simplified();
+        QVERIFY(text.contains(QStringLiteral("VAVIVOR CATALOGUE")));
+        QVERIFY(text.contains("File: " + path("def-store.zld")));
+        QVERIFY(text.contains(QStringLiteral("2 my tree, (a single Zeloid)")));
+        QVERIFY(text.contains(QStringLiteral("Genes: 7 7 7 7 7 6 6 6")));
+        QVERIFY(!text.contains(QStringLiteral("first chain")));
+        QVERIFY(text.contains("File: " + path("second.zlr")));
+        QVERIFY(text.contains(QStringLiteral("Page 1")));
+    }
+
+    void cleanupTestCase() {
+        m_window.reset();
+        m_printer.reset();
+    }
+};
+
+} // namespace vavivor
+
+QTEST_MAIN(vavivor::FirstHourTest)
+#include "first_hour_test.moc"

@@ -1,0 +1,222 @@
+#include "breeding/draw_mutations.h"
+#include "breeding/history_screens.h"
+#include "breeding/relatives.h"
+#include "breeding/review.h"
+#include "breeding/selection.h"
+#include "storage/catalogue.h"
+#include "support/drawn_figures.h"
+#include "support/logic_rig.h"
+
+#include <gtest/gtest.h>
+#include <iomanip>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vavivor {
+namespace {
+
+// Everything a picture shows, one line per item in drawing order, so that two screens can be
+// compared exactly.
+std::vector<std::string> shown(const Picture& picture) {
+    std::vector<std::string> lines;
+    for (const PictureItem& item : picture.items()) {
+        std::ostringstream line;
+        line << std::setprecision(17) << static_cast<int>(item.kind) << ' ' << item.x1 << ' '
+             << item.y1 << ' ' << item.x2 << ' ' << item.y2 << ' ' << item.colour << ' '
+             << static_cast<int>(item.lineWidth);
+        if (item.kind == PictureItem::Kind::Text) {
+            line << " '" << picture.texts()[item.text] << "'";
+        }
+        lines.push_back(line.str());
+    }
+    return lines;
+}
+
+// Runs one step of a script: M, R and V press DRAW MUTATIONS, DRAW RELATIVES and REVIEW
+// MUTATIONS, < and > are Back and Forward, a digit d shows entry d as the family tree does.
+void runStep(LogicRig& rig, char step) {
+    switch (step) {
+    case 'M':
+        rig.platform.random.queueDraws(static_cast<unsigned>(rig.state.history.size()) + 1);
+        cmdZELMdraw_Click(rig.state, rig.services);
+        break;
+    case 'R':
+        cmdZELRdraw_Click(rig.state, rig.services);
+        break;
+    case 'V':
+        cmdZELMrep_Click(rig.state, rig.services);
+        break;
+    case '<':
+        mnuZELback_Click(rig.state, rig.services);
+        break;
+    case '>':
+        mnuZELforward_Click(rig.state, rig.services);
+        break;
+    default:
+        showHistoryEntry(rig.state, rig.services, step - '0');
+    }
+}
+
+// ---------------------------------------------------------------- branches
+
+struct BranchCase {
+    const char* script;
+    std::vector<int> parents; // of every entry, in the order they were drawn
+    std::vector<int> lanes;
+    int current;
+    bool back;
+    bool forward;
+};
+
+void PrintTo(const BranchCase& c, std::ostream* os) {
+    *os << '"' << c.script << '"';
+}
+
+class HistoryBranchTest : public ::testing::TestWithParam<BranchCase> {};
+
+TEST_P(HistoryBranchTest, NewScreensHangUnderTheCurrentOneAndForwardFollowsTheLastVisit) {
+    const BranchCase& c = GetParam();
+    LogicRig rig;
+    for (const char* step = c.script; *step != '\0'; ++step) {
+        runStep(rig, *step);
+    }
+    const HistoryState& history = rig.state.history;
+    std::vector<int> parents;
+    std::vector<int> lanes;
+    for (int i = 0; i < history.size(); ++i) {
+        parents.push_back(history.entry(i).parent);
+        lanes.push_back(history.entry(i).lane);
+        EXPECT_EQ(history.entry(i).depth, static_cast<int>(history.lineage(i).size()) - 1);
+    }
+    EXPECT_EQ(parents, c.parents);
+    EXPECT_EQ(lanes, c.lanes);
+    EXPECT_EQ(history.current(), c.current);
+    EXPECT_EQ(rig.controls.backEnabled, c.back);
+    EXPECT_EQ(rig.controls.forwardEnabled, c.forward);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scripts, HistoryBranchTest,
+    ::testing::Values(BranchCase{"", {}, {}, -1, false, false},
+                      BranchCase{"<>", {}, {}, -1, false, false},
+                      BranchCase{"M", {-1}, {0}, 0, false, false},
+                      BranchCase{"MVR", {-1, 0, 1}, {0, 0, 0}, 2, true, false},
+                      BranchCase{"MVR<<", {-1, 0, 1}, {0, 0, 0}, 0, false, true},
+                      // Breeding after going back starts a branch; the old one stays.
+                      BranchCase{"MVR<<M", {-1, 0, 1, 0}, {0, 0, 0, 1}, 3, true, false},
+                      BranchCase{"MVR<<M<>", {-1, 0, 1, 0}, {0, 0, 0, 1}, 3, true, false},
+                      BranchCase{"MVR<<M<R", {-1, 0, 1, 0, 0}, {0, 0, 0, 1, 2}, 4, true, false},
+                      // A jump to screen 2 makes its way the one Forward follows.
+                      BranchCase{"MVR<<M2<<>", {-1, 0, 1, 0}, {0, 0, 0, 1}, 1, true, true},
+                      BranchCase{"MVR<<M2<<>>>", {-1, 0, 1, 0}, {0, 0, 0, 1}, 2, true, false},
+                      BranchCase{"MR<V", {-1, 0, 0}, {0, 0, 1}, 2, true, false}));
+
+// ---------------------------------------------------------------- exact redraw
+
+TEST(HistoryRedrawTest, AChainComesBackWithTheFiguresOfTheReviewAndItsOwnLabels) {
+    LogicRig rig;
+    // Genes at both bounds, so that some labels name a change that did not happen.
+    rig.setEditor(GeneSet{9, 1, 9, 1, 5, 5, 9, 1});
+    rig.platform.random.queueDraws(7);
+    cmdZELMdraw_Click(rig.state, rig.services);
+    const std::vector<std::string> drawn = shown(rig.picture().picture());
+    const MutantTable chain = rig.state.genome.cellPos;
+    cmdZELMrep_Click(rig.state, rig.services);
+    const std::vector<std::string> reviewed = shown(rig.picture().picture());
+    const std::vector<DrawnFigure> review = drawnFigures(rig.picture().picture());
+
+    // Away on a relatives screen with a pick, then back.
+    cmdZELRdraw_Click(rig.state, rig.services);
+    selectCell(rig.state, rig.services, kLeftButton, 0, 100.0F, 900.0F);
+    const int draws = rig.platform.random.draws;
+    mnuZELback_Click(rig.state, rig.services);
+    EXPECT_EQ(shown(rig.picture().picture()), reviewed);
+    mnuZELback_Click(rig.state, rig.services);
+    EXPECT_EQ(shown(rig.picture().picture()), drawn);
+
+    const std::vector<DrawnFigure> again = drawnFigures(rig.picture().picture());
+    ASSERT_EQ(again.size(), review.size());
+    for (std::size_t k = 0; k < again.size(); ++k) {
+        EXPECT_EQ(again[k].segments, review[k].segments) << "cell " << k;
+        EXPECT_EQ(again[k].number, k == 0 ? "" : " " + std::to_string(k)) << "cell " << k;
+    }
+    EXPECT_EQ(rig.platform.random.draws, draws);
+    EXPECT_EQ(rig.state.genome.cellPos, chain);
+    EXPECT_EQ(rig.state.genome.centralPos, chain[0]);
+    EXPECT_EQ(rig.controls.shownGenes(), chain[0]);
+    EXPECT_TRUE(rig.state.breeding.sequenceShown);
+    EXPECT_TRUE(rig.controls.reviewVisible);
+    // The pick made on the relatives screen is left as loading leaves it.
+    EXPECT_FALSE(rig.state.selection.noSelection);
+    EXPECT_EQ(rig.state.selection.selRow, 4);
+}
+
+// ---------------------------------------------------------------- layout and picture area
+
+enum class Change { Layout, Area };
+
+class HistoryPlaceTest : public ::testing::TestWithParam<Change> {};
+
+TEST_P(HistoryPlaceTest, GoingBackDrawsOnTheVisibleAreaInItsCurrentLayout) {
+    LogicRig rig;
+    runStep(rig, 'M');
+    const std::vector<std::string> chain = shown(rig.picture().picture());
+    runStep(rig, 'R');
+    const std::vector<std::string> relatives = shown(rig.pics[0].picture());
+    if (GetParam() == Change::Layout) {
+        rig.state.screen.gridFlag[0] = 1;
+    } else {
+        rig.state.screen.curPic = 1;
+    }
+    runStep(rig, '<');
+    if (GetParam() == Change::Layout) {
+        // One print pause per figure, and the picture is empty afterwards, as on a review.
+        EXPECT_EQ(rig.platform.printDialogs.choicesAsked, 25);
+        EXPECT_TRUE(rig.pics[0].picture().empty());
+        rig.state.screen.gridFlag[0] = 0;
+        runStep(rig, '>');
+        EXPECT_EQ(shown(rig.pics[0].picture()), relatives);
+        runStep(rig, '<');
+        EXPECT_EQ(shown(rig.pics[0].picture()), chain);
+    } else {
+        EXPECT_EQ(shown(rig.pics[1].picture()), chain);
+        EXPECT_EQ(shown(rig.pics[0].picture()), relatives);
+    }
+    EXPECT_EQ(rig.state.history.size(), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Changes, HistoryPlaceTest,
+                         ::testing::Values(Change::Layout, Change::Area));
+
+// ---------------------------------------------------------------- loaded records
+
+TEST(HistoryRecordTest, ALoadedRecordShowsItsNumberWhileItsFileIsCurrent) {
+    LogicRig rig;
+    rig.state.store.currentStore = "/tmp/first.zlr";
+    StorageRecord record;
+    const GeneSet genes{1, 2, 3, 4, 5, 6, 7, 8};
+    for (int g = 0; g < kGeneCount; ++g) {
+        record.cell(0, g) = genes[g];
+    }
+    ASSERT_TRUE(takeRecord(rig.state, record));
+    showLoadedRecord(rig.state, rig.services, 7);
+    const std::vector<std::string> loaded = shown(rig.picture().picture());
+    runStep(rig, 'M');
+    EXPECT_FALSE(rig.controls.recordLabelsVisible);
+
+    runStep(rig, '<');
+    EXPECT_EQ(shown(rig.picture().picture()), loaded);
+    EXPECT_TRUE(rig.controls.recordLabelsVisible);
+    EXPECT_EQ(rig.controls.recordNumber, " 7");
+    EXPECT_EQ(rig.controls.shownGenes(), genes);
+    EXPECT_EQ(rig.controls.statusLines.back(), "Screen 1 of 2: record 7.");
+
+    rig.state.store.currentStore = "/tmp/second.zlr";
+    runStep(rig, '>');
+    runStep(rig, '<');
+    EXPECT_FALSE(rig.controls.recordLabelsVisible);
+}
+
+} // namespace
+} // namespace vavivor

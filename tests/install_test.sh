@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Installs a build into a temporary prefix, checks the installed tree and starts the installed
+# program offscreen with a fresh home folder: it must find the installed help and keep its
+# storage list in the home folder, writing nothing into the prefix.
+#   tests/install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+pid=
+trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+prefix=$work/prefix
+id=org.vavivor.Vavivor
+
+fail() {
+    echo "install_test: $*" >&2
+    exit 1
+}
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+for file in bin/vavivor bin/vavivor-cli share/vavivor/ZelHelp.qhc share/vavivor/ZelHelp.qch \
+    share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+    share/man/man1/vavivor-cli.1 share/icons/hicolor/scalable/apps/$id.svg; do
+    [[ -s $prefix/$file ]] || fail "$file is missing"
+done
+for size in 16 22 24 32 48 64 128 256; do
+    png=$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png
+    [[ -s $png ]] || fail "the ${size}x${size} icon is missing"
+    # The width and height stand big-endian at bytes 16..23 of a PNG.
+    read -r width height < <(od -An -tu4 --endian=big -j16 -N8 "$png")
+    [[ $width == "$size" && $height == "$size" ]] || fail "$png is ${width}x$height"
+done
+
+# The launcher starts the installed program, whatever the prefix.
+exec_line=$(grep '^Exec=' "$prefix/share/applications/$id.desktop")
+[[ $exec_line == "Exec=\"$prefix/bin/vavivor\"" ]] || fail "launcher says $exec_line"
+
+# Every command of vavivor-cli has its paragraph in the man page.
+while read -r command; do
+    grep -q "^\.B vavivor-cli $command\$" "$prefix/share/man/man1/vavivor-cli.1" ||
+        fail "the man page does not describe '$command'"
+done < <("$prefix/bin/vavivor-cli" --help | sed -n 's/^  vavivor-cli \([a-z-]*\) .*/\1/p')
+
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate-tree --no-net "$prefix" >"$work/validate.txt" 2>&1 ||
+        fail "appstreamcli validate-tree: $(cat "$work/validate.txt")"
+fi
+
+# The installed program, started from elsewhere with an empty home folder.
+home=$work/home
+mkdir -p "$home"
+log=$work/vavivor.log
+(cd "$work" && exec env -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_CONFIG_HOME HOME="$home" \
+    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="vavivor.help.info=true" \
+    "$prefix/bin/vavivor" >"$log" 2>&1) &
+pid=$!
+expected="help collection: $prefix/share/vavivor/ZelHelp.qhc"
+for _ in $(seq 1 300); do
+    grep -qF "$expected" "$log" && [[ -s $home/.local/share/Vavivor/str-data.txt ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "the installed program ended early: $(cat "$log")"
+    sleep 0.1
+done
+grep -qF "$expected" "$log" || fail "the installed program did not find its help: $(cat "$log")"
+[[ -s $home/.local/share/Vavivor/str-data.txt ]] ||
+    fail "no storage list in $home/.local/share/Vavivor"
+leftovers=$(find "$prefix" -name 'str-data.txt' -o -name '*.zld')
+[[ -z $leftovers ]] || fail "the program wrote into the prefix: $leftovers"
+echo "install_test: $prefix is complete and the installed program finds its help"
