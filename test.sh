@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds Vavivor with its tests and runs every
-# test through ctest; then the same tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and each fuzz target for a bounded number of inputs (scripts/fuzz.sh).
+# test through ctest. scripts/sanitize.sh runs the same tests under the sanitizers and the
+# fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -9,14 +9,3 @@ scripts/check-format.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
-
-# Any report of the sanitizers ends its process with an error, and so fails the test.
-export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1
-export UBSAN_OPTIONS=print_stacktrace=1
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVAVIVOR_SANITIZE=ON \
-    -DVAVIVOR_BUILD_BENCH=OFF >/dev/null
-cmake --build build-asan
-ctest --test-dir build-asan --output-on-failure -j2
-
-scripts/fuzz.sh
