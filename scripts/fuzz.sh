@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets of fuzz/ with clang in build-fuzz and runs each one from its seed
 # corpus fuzz/corpus/<target>. Arguments go to every target (libFuzzer flags); without any,
-# each runs 20000 inputs, as ./test.sh does. For a longer run, e.g. ten minutes each:
+# each runs 20000 inputs, as scripts/sanitize.sh does. For a longer run, e.g. ten minutes each:
 #   scripts/fuzz.sh -max_total_time=600
 # A crash, hang (10 s on one input) or leak stops the run; the input that caused it is written
 # to build-fuzz/artifacts/.

@@ -60,7 +60,7 @@ int pdfPages(const QString& pdf) {
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
-// The positions printed beside the gene names of a graphics-print page (layout A).
+// The positions printed beside the gene names on the page of a full-screen figure.
 GeneSet printedGenes(const QString& text) {
     GeneSet genes{};
     const char* names[] = {"Iteration depth",    "Main angle",  "'Up' angle",    "'Down' angle",
@@ -173,8 +173,8 @@ private:
         return pixels(
             rect, [](const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; });
     }
-    void click(Cell cell, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(area(), button, {}, cellRect(cell).center());
+    void click(Cell cell) {
+        QTest::mouseClick(area(), Qt::LeftButton, {}, cellRect(cell).center());
     }
 
     QListWidget* catalogue() { return control<QListWidget>("lstZELCat"); }
