@@ -2,10 +2,19 @@
 
 #include "breeding/breeding_wiring.h"
 #include "breeding/history_wiring.h"
+#include "core/random_source.h"
 #include "mainwindow/zel_main.h"
+#include "platform/fonts.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_help_viewer.h"
+#include "platform/qt_printer_page.h"
+#include "platform/system_clock.h"
 #include "printing/printing_wiring.h"
+#include "printing/qt_print_dialogs.h"
 #include "printing/store_selection_window.h"
 #include "storage/storage_wiring.h"
+
+#include <QApplication>
 
 namespace vavivor {
 
@@ -16,6 +25,26 @@ void wireProgram(ZelMain& window) {
     // the catalogue's Print Catalogue shows it.
     StoreSelectionWindow& selection = connectPrinting(window);
     connectStorage(window, selection, [&selection] { selection.showStoreSelection(); });
+}
+
+int runProgram(const std::string& programFolder) {
+    registerFontSubstitutions();
+    QtDialogs dialogs;
+    QtPrinterPage printer;
+    QtPrintDialogs printDialogs(printer);
+    QtHelpViewer help;
+    TwisterRandom random;
+    SystemClock clock;
+
+    ZelMain window(PlatformServices{dialogs, printDialogs, printer, help, random, clock});
+    dialogs.setParent(&window);
+    wireProgram(window);
+    if (!programFolder.empty()) {
+        window.setProgramFolder(programFolder);
+    }
+    window.startUp();
+    window.show();
+    return QApplication::exec();
 }
 
 } // namespace vavivor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vavivor {
 
 class ZelMain;
@@ -7,5 +9,10 @@ class ZelMain;
 // Connects every subsystem's controls to the main window: the breeding buttons and the mouse,
 // the printing commands and windows, the storage commands and windows.
 void wireProgram(ZelMain& window);
+
+// The program on the Qt services: builds and wires the main window, starts it up, shows it and
+// runs the event loop until the program ends; returns the loop's exit code. An empty
+// programFolder keeps the usual program folder. Needs a QApplication.
+int runProgram(const std::string& programFolder = {});
 
 } // namespace vavivor

@@ -3,14 +3,6 @@
 
 #include "app/wiring.h"
 #include "bench_program.h"
-#include "core/random_source.h"
-#include "mainwindow/zel_main.h"
-#include "platform/fonts.h"
-#include "platform/qt_dialogs.h"
-#include "platform/qt_help_viewer.h"
-#include "platform/qt_printer_page.h"
-#include "platform/system_clock.h"
-#include "printing/qt_print_dialogs.h"
 
 #include <QApplication>
 #include <QMainWindow>
@@ -105,21 +97,7 @@ int runStartUpProbe(int argc, char** argv) {
         window.show();
         return QApplication::exec();
     }
-    // As app/main.cpp starts the program, in the given program folder.
-    registerFontSubstitutions();
-    QtDialogs dialogs;
-    QtPrinterPage printer;
-    QtPrintDialogs printDialogs(printer);
-    QtHelpViewer help;
-    TwisterRandom random;
-    SystemClock clock;
-    ZelMain window(PlatformServices{dialogs, printDialogs, printer, help, random, clock});
-    dialogs.setParent(&window);
-    wireProgram(window);
-    window.setProgramFolder(folder);
-    window.startUp();
-    window.show();
-    return QApplication::exec();
+    return runProgram(folder);
 }
 
 } // namespace vavivor
