@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds Vavivor with its tests and runs every
-# test through ctest. scripts/sanitize.sh runs the same tests under the sanitizers and the
-# fuzz targets.
+# test through ctest; then the same tests again under the sanitizers, and each fuzz target for a
+# bounded number of inputs (scripts/sanitize.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
@@ -9,3 +9,4 @@ scripts/check-format.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j2
+scripts/sanitize.sh
