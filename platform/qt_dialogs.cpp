@@ -74,30 +74,32 @@ std::optional<std::string> QtDialogs::chooseStorageFile(const std::string& title
 }
 
 std::optional<std::string> QtDialogs::chooseSvgFile(const std::string& title) {
-    QFileDialog dialog(m_parent, qt(title), m_svgFolder.isEmpty() ? storageFolder() : m_svgFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QObject::tr("SVG drawing (*.svg)"));
-    dialog.setDefaultSuffix(QStringLiteral("svg"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
-    }
-    const QString path = QDir::cleanPath(dialog.selectedFiles().constFirst());
-    m_svgFolder = QFileInfo(path).absolutePath();
-    return path.toStdString();
+    return choosePicture(title, {{QObject::tr("SVG drawing (*.svg)"), QStringLiteral("svg")}});
 }
 
 std::optional<std::string> QtDialogs::choosePictureFile(const std::string& title) {
+    return choosePicture(title, {{QObject::tr("SVG drawing (*.svg)"), QStringLiteral("svg")},
+                                 {QObject::tr("PNG image (*.png)"), QStringLiteral("png")}});
+}
+
+std::optional<std::string> QtDialogs::choosePicture(const std::string& title,
+                                                    const std::vector<PictureKind>& kinds) {
     QFileDialog dialog(m_parent, qt(title), m_svgFolder.isEmpty() ? storageFolder() : m_svgFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    const QStringList filters{QObject::tr("SVG drawing (*.svg)"), QObject::tr("PNG image (*.png)")};
+    QStringList filters;
+    for (const PictureKind& kind : kinds) {
+        filters << kind.filter;
+    }
     dialog.setNameFilters(filters);
-    dialog.setDefaultSuffix(QStringLiteral("svg"));
+    dialog.setDefaultSuffix(kinds.front().suffix);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog, png = filters.last()](const QString& filter) {
-                         dialog.setDefaultSuffix(filter == png ? QStringLiteral("png")
-                                                               : QStringLiteral("svg"));
+                     [&dialog, &kinds](const QString& filter) {
+                         for (const PictureKind& kind : kinds) {
+                             if (kind.filter == filter) {
+                                 dialog.setDefaultSuffix(kind.suffix);
+                             }
+                         }
                      });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

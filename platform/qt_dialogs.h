@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 namespace vavivor {
 
@@ -33,6 +34,14 @@ public:
     static QString storageFolder();
 
 private:
+    struct PictureKind {
+        QString filter; // as the file dialog lists it
+        QString suffix; // given to a name without an extension
+    };
+    // The save dialog for pictures of the given kinds, the first one chosen at the start.
+    std::optional<std::string> choosePicture(const std::string& title,
+                                             const std::vector<PictureKind>& kinds);
+
     QPointer<QWidget> m_parent;
     QString m_svgFolder;
 };
