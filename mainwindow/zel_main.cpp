@@ -270,17 +270,12 @@ void ZelMain::buildMenus() {
 
     // Going back through the screens of the run; the history wiring connects these items.
     QMenu* go = menu("mnuZELgo", QStringLiteral("&Go"), 430);
-    go->setToolTipsVisible(true);
     c.mnuZELback = item(go, "mnuZELback", QStringLiteral("&Back"), 432);
     c.mnuZELback->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    c.mnuZELback->setToolTip(QStringLiteral("Show the screen before this one again"));
     c.mnuZELforward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
     c.mnuZELforward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    c.mnuZELforward->setToolTip(QStringLiteral("Show the screen you went back from again"));
     c.mnuZELtree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
     c.mnuZELtree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    c.mnuZELtree->setToolTip(
-        QStringLiteral("See every screen of this run as a family tree, and pick one to show"));
     c.mnuZELback->setEnabled(false); // nothing has been drawn yet
     c.mnuZELforward->setEnabled(false);
 

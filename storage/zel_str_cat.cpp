@@ -51,7 +51,11 @@ const ControlNote kCatalogueNotes[] = {
     {"lblFMSC1", "Record number; M a chain of mutations, R a single figure"},
     {"Label3", "The description given when the record was saved"},
     {"Label1", "The genes of the record's first figure"},
+    {"lblCatFigure", "The first figure of each record: the central figure of a sequence, or the "
+                     "single figure"},
     {"lblCatFind", "List only the records whose description holds this text"},
+    {"txtCatFilter", "List only the records whose description holds this text, in capitals or "
+                     "not. Empty the field to list every record again."},
     {"lstZELCat", "The stored records: arrows choose one, Enter loads it, Delete deletes it", 200},
     {"mnuCatPrint", "Print the catalogue of one or all storage files", 440},
     {"mnuCatRec", "Load or delete the chosen record", 442},
@@ -214,9 +218,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     heading("Label3", twipsRect(1440, 960, 1575, 255), QStringLiteral("Description"));
     heading("Label1", twipsRect(3840, 960, 1455, 375), QStringLiteral("Genes"));
     heading("lblCatFigure", twipsRect(kListLeft + kColumnsWidth + 60, 960, 900, 255),
-            QStringLiteral("Figure"))
-        ->setToolTip(QStringLiteral("The first figure of each record: the central figure of a "
-                                    "sequence, or the single figure"));
+            QStringLiteral("Figure"));
 
     QLabel* find = heading("lblCatFind", twipsRect(120, 600, 1215, 255), QStringLiteral("Find"));
     m_filter = new QLineEdit(client);
@@ -224,9 +226,6 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     m_filter->setGeometry(twipsRect(1440, 540, 2280, 345));
     m_filter->setPlaceholderText(QStringLiteral("part of a description"));
     m_filter->setClearButtonEnabled(true);
-    m_filter->setToolTip(QStringLiteral(
-        "List only the records whose description holds this text, in capitals or not. Empty "
-        "the field to list every record again."));
     find->setBuddy(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, &ZelStrCat::applyFilter);
 
