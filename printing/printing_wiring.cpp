@@ -8,8 +8,17 @@
 #include "store_selection_window.h"
 
 #include <QAction>
+#include <QStatusBar>
 
 namespace vavivor {
+
+namespace {
+
+// How long the note of a finished print stays before the window's own note (the seed of a chain
+// of mutants, say) shows again.
+constexpr int kPrintNoteMs = 10000;
+
+} // namespace
 
 StoreSelectionWindow& connectPrinting(ZelMain& window) {
     Services& services = window.services();
@@ -17,7 +26,9 @@ StoreSelectionWindow& connectPrinting(ZelMain& window) {
         dialogs->setParent(&window);
     }
     if (auto* printer = dynamic_cast<QtPrinterPage*>(&services.printer)) {
-        printer->setReport([&window](const std::string& text) { window.showStatus(text); });
+        printer->setReport([&window](const std::string& text) {
+            window.statusBar()->showMessage(QString::fromStdString(text), kPrintNoteMs);
+        });
     }
     if (auto* print = window.findChild<QAction*>(QStringLiteral("mnuZELprint"))) {
         QObject::connect(print, &QAction::triggered, &window,
