@@ -4,40 +4,23 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace vavivor {
 namespace {
 
-GenomeState filledGenome() {
-    GenomeState genome;
-    fillGeneTable(genome);
-    return genome;
+TEST(GenomeTest, ClampPosLimitsTheSumToOneThroughNine) {
+    for (const auto& [position, step, expected] :
+         {std::tuple{9, 1, 9}, std::tuple{1, -1, 1}, std::tuple{5, 7, 9}, std::tuple{4, -6, 1},
+          std::tuple{3, 0, 3}, std::tuple{8, 1, 9}, std::tuple{2, -1, 1}}) {
+        EXPECT_EQ(clampPos(static_cast<std::int16_t>(position), step), expected)
+            << position << " " << step;
+    }
 }
-
-struct ClampCase {
-    std::int16_t position;
-    int step;
-    std::int16_t expected;
-};
-
-void PrintTo(const ClampCase& c, std::ostream* os) {
-    *os << c.position << (c.step < 0 ? "" : "+") << c.step;
-}
-
-class ClampPosTest : public ::testing::TestWithParam<ClampCase> {};
-
-TEST_P(ClampPosTest, LimitsTheSumToOneThroughNine) {
-    EXPECT_EQ(clampPos(GetParam().position, GetParam().step), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Bounds, ClampPosTest,
-                         ::testing::Values(ClampCase{9, 1, 9}, ClampCase{1, -1, 1},
-                                           ClampCase{5, 7, 9}, ClampCase{4, -6, 1},
-                                           ClampCase{3, 0, 3}, ClampCase{8, 1, 9},
-                                           ClampCase{2, -1, 1}));
 
 TEST(GenomeTest, StartAndEndPositionsGiveTheDocumentedValues) {
-    GenomeState genome = filledGenome();
+    GenomeState genome;
+    fillGeneTable(genome);
     genome.genePos = startGenes();
     positionsToValues(genome);
     EXPECT_EQ(genome.mainAngle, 200.0F);
@@ -70,7 +53,7 @@ TEST(GenomeTest, GeneListsAreRefusedUnlessEightPositionsOneToNine) {
     }
 }
 
-TEST(NumberTextTest, RoundsHalvesToEvenIntoSixteenBits) {
+TEST(NumberTextTest, RoundsHalvesToEvenAndWritesAtMostSevenDigits) {
     EXPECT_EQ(roundHalfEven(0.5), 0.0);
     EXPECT_EQ(roundHalfEven(1.5), 2.0);
     EXPECT_EQ(roundHalfEven(2.5), 2.0);
@@ -84,9 +67,6 @@ TEST(NumberTextTest, RoundsHalvesToEvenIntoSixteenBits) {
     EXPECT_EQ(captionNumber("4.5"), 4);
     EXPECT_EQ(captionNumber("abc"), 0);
     EXPECT_EQ(captionNumber(""), 0);
-}
-
-TEST(NumberTextTest, SingleTextHasAtMostSevenDigits) {
     EXPECT_EQ(singleText(-90.0F), "-90");
     EXPECT_EQ(singleText(1.0F / 3.0F), "0.3333333");
     EXPECT_EQ(singleText(-0.0F), "0");

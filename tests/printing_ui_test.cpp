@@ -53,29 +53,8 @@ class PrintingUiTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void printChoiceDialogLooksAsDescribed() {
-        PrintChoiceDialog dialog;
-        QCOMPARE(dialog.objectName(), QStringLiteral("frmZelDia1"));
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("PRINT or CONTINUE option"));
-        QCOMPARE(dialog.size(), QSize(244, 106));
-        QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("lblFGD1"))->text(),
-                 QStringLiteral("Click PRINT or CONTINUE"));
-        auto* print = dialog.findChild<QPushButton*>(QStringLiteral("cmdZELDprint"));
-        auto* cont = dialog.findChild<QPushButton*>(QStringLiteral("cmdZELDcont"));
-        QCOMPARE(print->text(), QStringLiteral("PRINT"));
-        QCOMPARE(print->geometry(), QRect(8, 64, 81, 33));
-        QCOMPARE(cont->text(), QStringLiteral("CONTINUE"));
-        QCOMPARE(print->nextInFocusChain(), cont);
-        // Low on the left of the screen while it is shown.
-        QPoint shownAt;
-        answerModals({[&shownAt](QWidget* w) {
-            shownAt = w->pos() - w->screen()->geometry().topLeft();
-            click(w, "cmdZELDcont");
-        }});
-        QCOMPARE(dialog.ask(), PrintChoice::Continue);
-        QCOMPARE(shownAt, QPoint(38, 593));
-    }
-
+    // The print pause asks with the PRINT or CONTINUE dialog, low on the left of the screen;
+    // only PRINT prints. Twice: the dialog is made on first use and afterwards shown again.
     void printChoiceFlow_data() {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("printed");
@@ -90,10 +69,12 @@ private slots:
         QFETCH(bool, printed);
         QtPrintRig p;
         const std::string button = answer.toStdString();
-        // Twice: the dialog is made on first use and afterwards only shown again.
         for (int round = 0; round < 2; ++round) {
-            answerModals({[button](QWidget* w) {
+            QPoint shownAt;
+            answerModals({[button, &shownAt](QWidget* w) {
                 QCOMPARE(w->objectName(), QStringLiteral("frmZelDia1"));
+                QCOMPARE(w->windowTitle(), QStringLiteral("PRINT or CONTINUE option"));
+                shownAt = w->pos() - w->screen()->geometry().topLeft();
                 if (button == "close") {
                     w->close();
                 } else if (button == "escape") {
@@ -103,10 +84,21 @@ private slots:
                 }
             }});
             printPause(p.rig.state, p.services);
+            QCOMPARE(shownAt, QPoint(38, 593));
             QVERIFY(p.dialogs.printChoiceDialog()->isHidden());
             QCOMPARE(p.printed(), printed);
         }
         QVERIFY(p.rig.platform.dialogs.shown.empty());
+        PrintChoiceDialog* dialog = p.dialogs.printChoiceDialog();
+        QCOMPARE(dialog->size(), QSize(244, 106));
+        QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblFGD1"))->text(),
+                 QStringLiteral("Click PRINT or CONTINUE"));
+        auto* print = dialog->findChild<QPushButton*>(QStringLiteral("cmdZELDprint"));
+        auto* cont = dialog->findChild<QPushButton*>(QStringLiteral("cmdZELDcont"));
+        QCOMPARE(print->text(), QStringLiteral("PRINT"));
+        QCOMPARE(print->geometry(), QRect(8, 64, 81, 33));
+        QCOMPARE(cont->text(), QStringLiteral("CONTINUE"));
+        QCOMPARE(print->nextInFocusChain(), cont);
     }
 
     void aCancelledPrinterDialogPrintsNothing() {
@@ -129,44 +121,31 @@ private slots:
         QVERIFY(p.rig.controls.statusLines.empty());
     }
 
-    void storeSelection_data() {
-        QTest::addColumn<int>("selectedRow"); // -1: none
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<int>("fileNumber");
-        QTest::newRow("SELECT with nothing selected") << -1 << "cmdZelSel" << 0;
-        QTest::newRow("SELECT the second file") << 1 << "cmdZelSel" << 2;
-        QTest::newRow("ALL") << 2 << "cmdZelAll" << 0;
-        QTest::newRow("double click the third file") << -1 << "double click row 2" << 3;
-    }
-
-    void storeSelection() {
-        QFETCH(int, selectedRow);
-        QFETCH(QString, action);
-        QFETCH(int, fileNumber);
+    // SELECT prints the chosen file, or every file when none is chosen; ALL every file; a
+    // double click the file clicked. Showing the window clears the choice left from last time.
+    void storeSelectionNamesTheFileToPrint() {
         StoreSelectionWindow window;
         QCOMPARE(window.windowTitle(), QStringLiteral("STORAGE FILE SELECTION"));
         window.setStoreEntries({"/home/u/def-store.zld", "/data/a.zlr", "/data/b.zlr"});
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstZel"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("/data/a.zlr"));
-        list->setCurrentRow(1); // a selection left from last time
+        list->setCurrentRow(1);
         window.showStoreSelection();
         QVERIFY(list->selectedItems().isEmpty());
-        if (selectedRow >= 0) {
-            list->setCurrentRow(selectedRow);
-        }
         QSignalSpy spy(&window, &StoreSelectionWindow::printRequested);
-        if (action.startsWith(QStringLiteral("double click"))) {
-            const QRect cell = list->visualItemRect(list->item(2));
-            // A double click reaches an item view as a press and release, then the double click.
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
-        } else {
-            click(&window, action.toLatin1().constData());
+        click(&window, "cmdZelSel");
+        list->setCurrentRow(1);
+        click(&window, "cmdZelSel");
+        click(&window, "cmdZelAll");
+        // A double click reaches an item view as a press and release, then the double click.
+        const QPoint third = list->visualItemRect(list->item(2)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, third);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, third);
+        QList<int> files;
+        for (const QList<QVariant>& arguments : spy) {
+            files << arguments.at(0).toInt();
         }
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.at(0).at(0).toInt(), fileNumber);
-        window.close();
-        QVERIFY(window.isHidden());
+        QCOMPARE(files, QList<int>({0, 2, 0, 3}));
     }
 };
 

@@ -22,60 +22,42 @@ double direction(const Segment& s) {
     return d < 0 ? d + 360.0 : d;
 }
 
-struct Extent {
-    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
-};
-
-Extent extentOf(const std::vector<Segment>& lines) {
-    Extent e;
-    for (const auto& s : lines) {
-        e.minX = std::min({e.minX, s.x1, s.x2});
-        e.maxX = std::max({e.maxX, s.x1, s.x2});
-        e.minY = std::min({e.minY, s.y1, s.y2});
-        e.maxY = std::max({e.maxY, s.y1, s.y2});
-    }
-    return e;
-}
-
-struct SizeCase {
-    const char* name;
-    GeneSet genes;
-    bool fullScreen;
-    double x, y;
-    std::size_t lines;
-    double largestSide; // nine tenths of the cell or area
-    double width;       // 0: not checked
-};
-
-void PrintTo(const SizeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class FigureSizeTest : public ::testing::TestWithParam<SizeCase> {};
-
-TEST_P(FigureSizeTest, FillsNineTenthsAndIsCentredVertically) {
-    const SizeCase& c = GetParam();
-    const auto lines = expectedSegments(c.genes, c.x, c.y, c.fullScreen);
-    ASSERT_EQ(lines.size(), c.lines);
-    const Extent e = extentOf(lines);
-    EXPECT_NEAR(std::max(e.maxX - e.minX, e.maxY - e.minY), c.largestSide, 1e-2);
-    EXPECT_NEAR((e.maxY + e.minY) / 2, c.y, 1e-3);
-    EXPECT_NEAR(lines[0].x1, c.x, 1e-9) << "the trunk stands on the vertical centre line";
-    EXPECT_NEAR(lines[0].x2, c.x, 1e-9);
-    if (c.width > 0) {
-        EXPECT_NEAR(e.minX, c.x - c.width / 2, 1e-3);
-        EXPECT_NEAR(e.maxX, c.x + c.width / 2, 1e-3);
+// Each figure fills nine tenths of its cell (or the area) along its larger side, is centred
+// vertically and stands its trunk on the vertical centre line.
+TEST(RendererTest, FiguresFillNineTenthsAndAreCentredVertically) {
+    const struct {
+        const char* name;
+        GeneSet genes;
+        bool fullScreen;
+        double x, y;
+        std::size_t lines;
+        double largestSide;
+        double width; // 0: not checked
+    } cases[] = {
+        {"start cell", startGenes(), false, 100, 900, 127, 180, 0},
+        {"start full screen", startGenes(), true, 500, 500, 127, 900, 0},
+        {"deepest, width-limited", {9, 9, 9, 9, 9, 9, 9, 9}, false, 300, 900, 2047, 180, 180}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto lines = expectedSegments(c.genes, c.x, c.y, c.fullScreen);
+        ASSERT_EQ(lines.size(), c.lines);
+        double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
+        for (const auto& s : lines) {
+            minX = std::min({minX, s.x1, s.x2});
+            maxX = std::max({maxX, s.x1, s.x2});
+            minY = std::min({minY, s.y1, s.y2});
+            maxY = std::max({maxY, s.y1, s.y2});
+        }
+        EXPECT_NEAR(std::max(maxX - minX, maxY - minY), c.largestSide, 1e-2);
+        EXPECT_NEAR((maxY + minY) / 2, c.y, 1e-3);
+        EXPECT_NEAR(lines[0].x1, c.x, 1e-9);
+        EXPECT_NEAR(lines[0].x2, c.x, 1e-9);
+        if (c.width > 0) {
+            EXPECT_NEAR(minX, c.x - c.width / 2, 1e-3);
+            EXPECT_NEAR(maxX, c.x + c.width / 2, 1e-3);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Figures, FigureSizeTest,
-    ::testing::Values(
-        SizeCase{"start_cell", startGenes(), false, 100, 900, 127, 180, 0},
-        SizeCase{"start_full_screen", startGenes(), true, 500, 500, 127, 900, 0},
-        SizeCase{
-            "deepest_is_width_limited", {9, 9, 9, 9, 9, 9, 9, 9}, false, 300, 900, 2047, 180, 180}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RendererTest, DepthThreeDrawsTrunkThenPlusBranchThenMinusBranch) {
     // Aspect ratio 1 (gene 8 at 4), so directions can be read off the drawing.
@@ -97,26 +79,25 @@ TEST(RendererTest, DepthThreeDrawsTrunkThenPlusBranchThenMinusBranch) {
     }
 }
 
-TEST(RendererTest, MainAngle360IsNotTheTrunkRule) {
-    // The trunk's children point at 540 and -180: straight up, but not equal to 180.
-    const auto s = expectedSegments({1, 9, 5, 5, 5, 5, 5, 4}, 100, 900);
+// Only a direction of exactly 180 splits by the trunk's rule.
+TEST(RendererTest, TheTrunkRuleHoldsForExactly180) {
+    // Main angle 360: the trunk's children point at 540 and -180, straight up but not equal to
+    // 180, so their children turn by 360 + 10 instead of staying vertical.
+    auto s = expectedSegments({1, 9, 5, 5, 5, 5, 5, 4}, 100, 900);
     ASSERT_EQ(s.size(), 7U);
     EXPECT_NEAR(s[1].x2 - s[1].x1, 0.0, 1e-9);
-    // Under the trunk rule the grandchildren would stay vertical; they turn by 360 + 10.
     EXPECT_NEAR(direction(s[2]), 190.0, 1e-6);
     EXPECT_NEAR(direction(s[3]), 170.0, 1e-6);
-}
 
-TEST(RendererTest, BranchReturningToStraightUpSplitsLikeTheTrunk) {
     // Main angle 40, 'Up' angle -50, 'Down' angle 10, aspect 1, unequal factors: the branch
-    // trunk -> plus (220) -> minus (170) -> minus comes back to exactly 180.
-    const auto s = expectedSegments({3, 1, 2, 5, 5, 9, 1, 4}, 100, 900);
+    // trunk -> plus (220) -> minus (170) -> minus comes back to exactly 180 and splits by the
+    // length ratio alone, without an 'Up' or 'Down' factor.
+    s = expectedSegments({3, 1, 2, 5, 5, 9, 1, 4}, 100, 900);
     ASSERT_EQ(s.size(), 31U);
     EXPECT_NEAR(direction(s[13]), 180.0, 1e-9);
     EXPECT_DOUBLE_EQ(s[14].x1, s[13].x2);
     EXPECT_NEAR(direction(s[14]), 220.0, 1e-9);
     EXPECT_NEAR(direction(s[15]), 140.0, 1e-9);
-    // Length ratio only: no 'Up' or 'Down' factor.
     EXPECT_NEAR(length(s[14]), length(s[13]) * 0.6F, 1e-9);
     EXPECT_NEAR(length(s[15]), length(s[13]) * 0.6F, 1e-9);
 }
