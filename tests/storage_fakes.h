@@ -64,10 +64,6 @@ inline QByteArray fileBytes(const std::string& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline std::string fileText(const std::string& path) {
-    return fileBytes(path).toStdString();
-}
-
 inline void writeBytes(const std::string& path, const QByteArray& bytes) {
     QFile file(QString::fromStdString(path));
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

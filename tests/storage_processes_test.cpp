@@ -2,10 +2,8 @@
 #include "storage/store_file.h"
 #include "storage_fakes.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 #include <set>
 
@@ -26,23 +24,20 @@ TEST(StorageProcessesTest, TwoCopiesSavingIntoOneFileNeverOverwriteEachOther) {
     for (std::size_t i = 0; i < copies.size(); ++i) {
         copies[i].setProcessChannelMode(QProcess::ForwardedErrorChannel);
         copies[i].start(QStringLiteral(STORE_SAVE_HELPER),
-                        {store, names[i], QString::number(kEach), dir.filePath("ready-" + names[i]),
-                         dir.filePath("go")});
-        ASSERT_TRUE(copies[i].waitForStarted(10000));
+                        {store, names[i], QString::number(kEach)});
+        ASSERT_TRUE(copies[i].waitForReadyRead(20000)) << "copy " << i << " did not scan";
     }
-    for (int waited = 0;
-         !(QFile::exists(dir.filePath("ready-A")) && QFile::exists(dir.filePath("ready-B")));
-         ++waited) {
-        ASSERT_LT(waited, 20000) << "the copies did not get ready";
-        QThread::msleep(1);
-    }
-    QFile go(dir.filePath("go"));
-    ASSERT_TRUE(go.open(QIODevice::WriteOnly));
-    go.close();
     for (auto& copy : copies) {
-        ASSERT_TRUE(copy.waitForFinished(60000));
-        EXPECT_EQ(copy.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(copy.exitCode(), 0);
+        copy.write("go\n");
+    }
+    std::multiset<std::string> expected{"old"};
+    for (std::size_t i = 0; i < copies.size(); ++i) {
+        ASSERT_TRUE(copies[i].waitForFinished(60000));
+        EXPECT_EQ(copies[i].exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(copies[i].exitCode(), 0);
+        for (int k = 0; k < kEach; ++k) {
+            expected.insert(names[i].toStdString() + "-" + std::to_string(k));
+        }
     }
 
     std::string error;
@@ -54,12 +49,6 @@ TEST(StorageProcessesTest, TwoCopiesSavingIntoOneFileNeverOverwriteEachOther) {
         if (!record.isDeleted()) {
             std::string text = descriptionText(record);
             saved.insert(text.substr(0, text.find(' ')));
-        }
-    }
-    std::multiset<std::string> expected{"old"};
-    for (const auto& name : names) {
-        for (int i = 0; i < kEach; ++i) {
-            expected.insert(name.toStdString() + "-" + std::to_string(i));
         }
     }
     EXPECT_EQ(saved, expected);
