@@ -1,29 +1,21 @@
 #include "app/wiring.h"
 #include "mainwindow/about_window.h"
-#include "mainwindow/zel_main.h"
 #include "platform/fonts.h"
 #include "platform/help_window.h"
-#include "platform/picture_area.h"
 #include "platform/program_folder.h"
 #include "printing/print_choice_dialog.h"
 #include "printing/store_selection_window.h"
 #include "storage/zel_delete.h"
 #include "storage/zel_str_cat.h"
-#include "support/scripted_services.h"
+#include "support/window_rig.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <functional>
@@ -34,21 +26,9 @@ namespace vavivor {
 namespace {
 
 // The whole program on scripted services, shown and active, in an empty program folder.
-struct Program {
-    Program() {
-        wireProgram(window);
-        window.setProgramFolder(folder.path().toStdString());
-        window.startUp();
-        activate(&window);
-    }
+struct Program : WindowRig {
+    Program() : WindowRig(wireProgram) { activate(&window); }
 
-    template <typename T = QWidget> T* find(const QString& name, QObject* in = nullptr) {
-        T* found = (in != nullptr ? in : &window)->findChild<T*>(name);
-        if (found == nullptr) {
-            qFatal("no control %s", qPrintable(name));
-        }
-        return found;
-    }
     static void activate(QWidget* w) {
         w->show();
         w->activateWindow();
@@ -60,15 +40,11 @@ struct Program {
     QString focused() const {
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
     }
-    QString status() { return find<QLabel>("statusText")->text(); }
+    QString status() { return caption("statusText"); }
     void save(const char* description) {
         platform.dialogs.texts.emplace_back(description);
-        find<QAction>("mnuZELsave")->trigger();
+        trigger("mnuZELsave");
     }
-
-    QTemporaryDir folder;
-    ScriptedPlatform platform;
-    ZelMain window{platform.services()};
 };
 
 } // namespace
@@ -82,68 +58,50 @@ private slots:
     void initTestCase() { registerFontSubstitutions(); }
     void cleanup() { QWhatsThis::leaveWhatsThisMode(); }
 
-    void menuShortcutsTriggerTheirItems_data() {
-        QTest::addColumn<QString>("item");
-        QTest::addColumn<QString>("keys");
-        QTest::newRow("print") << "mnuZELprint"
-                               << "Ctrl+P";
-        QTest::newRow("save") << "mnuZELsave"
-                              << "Ctrl+S";
-        QTest::newRow("load") << "mnuZELload"
-                              << "Ctrl+L";
-        QTest::newRow("close") << "mnuZELclose"
-                               << "Ctrl+Q";
-        QTest::newRow("contents") << "mnuZ_Hcont"
-                                  << "F1";
-    }
-
+    // Ctrl+S and Ctrl+L are used by the tests below.
     void menuShortcutsTriggerTheirItems() {
-        QFETCH(QString, item);
-        QFETCH(QString, keys);
         Program p;
-        auto* action = p.find<QAction>(item);
-        action->setEnabled(true);
-        // Only the shortcut is under test, not what the item does (Close would end the run).
-        QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
-        QSignalSpy triggered(action, &QAction::triggered);
-        QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
-        QCOMPARE(triggered.count(), 1);
+        for (const auto& [item, keys] : {std::pair{"mnuZELprint", "Ctrl+P"},
+                                         {"mnuZELclose", "Ctrl+Q"},
+                                         {"mnuZ_Hcont", "F1"}}) {
+            auto* action = p.find<QAction>(item);
+            action->setEnabled(true);
+            // Only the shortcut is under test, not what the item does (Close would end the run).
+            QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+            QSignalSpy triggered(action, &QAction::triggered);
+            QTest::keySequence(QApplication::focusWidget(), QKeySequence(keys));
+            QVERIFY2(triggered.count() == 1, item);
+        }
     }
 
-    // A position box takes the focus for its arrows; Up and Down then do what the arrows do.
-    void positionBoxesStepAsTheArrowsDo_data() {
-        QTest::addColumn<int>("gene");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<int>("steps"); // positive: up, negative: down
-        QTest::newRow("up past 9") << 0 << "7" << 4;
-        QTest::newRow("down past 1") << 4 << "3" << -5;
-    }
-
-    void positionBoxesStepAsTheArrowsDo() {
-        QFETCH(int, gene);
-        QFETCH(QString, written);
-        QFETCH(int, steps);
+    // Up and Down on the arrows of a position box, which a click on the box gives the focus
+    // (the box shows it), step as clicks on the arrows do: from the caption the program wrote,
+    // and no further than 9 and 1.
+    void positionBoxesStepByKeysAsByArrows() {
         Program p;
-        const QString i = QString::number(gene);
-        auto* box = p.find<QLabel>("lblGR_" + i);
-        const auto captions = [&] {
-            return box->text() + " " + p.find<QLabel>("lblGeneV_" + i)->text();
-        };
-        p.window.setGeneCaption(gene, written.toStdString());
-        auto* arrow = p.find<QToolButton>(steps > 0 ? "up" : "down", p.find("udGene_" + i));
-        for (int n = 0; n < std::abs(steps); ++n) {
-            QTest::mouseClick(arrow, Qt::LeftButton);
+        for (const auto& [gene, written, up, position, value] :
+             {std::tuple{0, "7", true, "9", "11"}, {2, "3", false, "1", "-70"}}) {
+            const QString i = QString::number(gene);
+            auto* box = p.find<QLabel>("lblGR_" + i);
+            auto* arrow = p.find<QToolButton>(up ? "up" : "down", p.find("udGene_" + i));
+            for (const bool byKeys : {false, true}) {
+                p.window.setGeneCaption(gene, written);
+                if (byKeys) {
+                    QTest::mouseClick(box, Qt::LeftButton);
+                    QCOMPARE(p.focused(), "udGene_" + i);
+                    QCOMPARE(box->backgroundRole(), QPalette::Highlight);
+                }
+                for (int n = 0; n < 3; ++n) {
+                    if (byKeys) {
+                        Program::key(up ? Qt::Key_Up : Qt::Key_Down);
+                    } else {
+                        QTest::mouseClick(arrow, Qt::LeftButton);
+                    }
+                }
+                QCOMPARE(box->text(), QLatin1String(position));
+                QCOMPARE(p.caption("lblGeneV_" + i), QLatin1String(value));
+            }
         }
-        const QString byArrows = captions();
-
-        p.window.setGeneCaption(gene, written.toStdString());
-        QTest::mouseClick(box, Qt::LeftButton);
-        QCOMPARE(p.focused(), "udGene_" + i);
-        QCOMPARE(box->backgroundRole(), QPalette::Highlight);
-        for (int n = 0; n < std::abs(steps); ++n) {
-            Program::key(steps > 0 ? Qt::Key_Up : Qt::Key_Down);
-        }
-        QCOMPARE(captions(), byArrows);
     }
 
     // Tab, Enter, the arrows on the picture and the shortcuts: a whole breeding step and a save.
@@ -168,7 +126,7 @@ private slots:
         Program::key(Qt::Key_Right); // from the middle cell, 12, to cell 13
         Program::key(Qt::Key_Return);
         QCOMPARE(p.window.state().genome.genePos, chain[13]);
-        QCOMPARE(p.find<QLabel>("lblGR_0")->text().toInt(), chain[13][0]);
+        QCOMPARE(p.caption("lblGR_0").toInt(), chain[13][0]);
         Program::key(Qt::Key_Escape);
         QCOMPARE(p.window.state().genome.genePos, chain[0]);
 
@@ -179,7 +137,7 @@ private slots:
 
     void catalogueRunsOnArrowsEnterAndDelete() {
         Program p;
-        p.find<QPushButton>("cmdZELRdraw")->click();
+        p.press("cmdZELRdraw");
         p.save("first");
         p.save("second");
         Program::key(Qt::Key_L, Qt::ControlModifier);
@@ -193,7 +151,7 @@ private slots:
         Program::key(Qt::Key_Delete);
         auto* confirmation = p.find("frmZelDelete");
         QVERIFY(confirmation->isVisible());
-        QCOMPARE(p.find<QLabel>("lblFMD2", confirmation)->text(), QStringLiteral("1"));
+        QCOMPARE(p.caption("lblFMD2", confirmation), QStringLiteral("1"));
         Program::activate(confirmation);
         QCOMPARE(p.focused(), QStringLiteral("cmdFMDcancel"));
         Program::key(Qt::Key_Escape);
@@ -205,23 +163,22 @@ private slots:
         Program::key(Qt::Key_Down);
         Program::key(Qt::Key_Return);
         QVERIFY(!catalogue->isVisible());
-        QCOMPARE(p.find<QLabel>("Label3")->text(), QStringLiteral(" 2"));
+        QCOMPARE(p.caption("Label3"), QStringLiteral(" 2"));
     }
 
     // Every visible control of every window says what it is for.
     void everyControlHasATooltip() {
         Program p;
-        p.find<QPushButton>("cmdZELRdraw")->click();
+        p.press("cmdZELRdraw");
         p.save("tips");
-        p.find<QAction>("mnuZELload")->trigger();
+        p.trigger("mnuZELload");
         p.find<QListWidget>("lstZELCat")->setCurrentRow(0);
-        p.find<QAction>("mnuCRDel")->trigger();
-        p.find<QAction>("mnuCatPrint")->trigger();
+        p.trigger("mnuCRDel");
+        p.trigger("mnuCatPrint");
         AboutWindow about(&p.window);
         PrintChoiceDialog choice(&p.window);
         HelpWindow help(QStringLiteral(VAVIVOR_HELP_COLLECTION));
-        for (QWidget* w : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&choice),
-                           static_cast<QWidget*>(&help)}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{&about, &choice, &help}) {
             w->show();
         }
 
@@ -262,35 +219,30 @@ private slots:
         QVERIFY2(silent.isEmpty(), qPrintable(silent.join(", ")));
     }
 
-    // Shift+F1, then a click on the control: the help opens on its topic.
+    // Shift+F1, then a click on the control, or Enter on the control with the focus: the help
+    // opens on its topic, and the click or the Enter goes no further.
     void contextHelpOpensTheControlsTopic_data() {
         QTest::addColumn<QString>("window"); // a window made for the test, or the main window
-        QTest::addColumn<QString>("control");
         QTest::addColumn<int>("topic");
-        QTest::newRow("button") << ""
-                                << "cmdZELMdraw" << 50;
-        QTest::newRow("gene arrow") << ""
-                                    << "up" << 100;
-        QTest::newRow("Auto-Print label") << ""
-                                          << "lblZel1" << 10;
-        QTest::newRow("picture") << ""
-                                 << "pibZELMpica" << 300;
-        QTest::newRow("delete") << "frmZelDelete"
-                                << "cmdFMDdel" << 70;
-        QTest::newRow("description") << "frmZelDelete"
-                                     << "lblFMD6" << 130;
-        QTest::newRow("continue") << "frmZelDia1"
-                                  << "cmdZELDcont" << 82;
-        QTest::newRow("files") << "frmZelStrSel"
-                               << "lstZel" << 210;
-        QTest::newRow("records") << "frmZelStrCat"
-                                 << "lstZELCat" << 200;
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<bool>("enter");
+        QTest::newRow("button") << "" << 50 << "cmdZELMdraw" << false;
+        QTest::newRow("button with the focus") << "" << 40 << "cmdZELRdraw" << true;
+        QTest::newRow("gene arrow") << "" << 100 << "up" << false;
+        QTest::newRow("Auto-Print label") << "" << 10 << "lblZel1" << false;
+        QTest::newRow("picture") << "" << 300 << "pibZELMpica" << false;
+        QTest::newRow("delete") << "frmZelDelete" << 70 << "cmdFMDdel" << false;
+        QTest::newRow("description") << "frmZelDelete" << 130 << "lblFMD6" << false;
+        QTest::newRow("continue") << "frmZelDia1" << 82 << "cmdZELDcont" << false;
+        QTest::newRow("files") << "frmZelStrSel" << 210 << "lstZel" << false;
+        QTest::newRow("records") << "frmZelStrCat" << 200 << "lstZELCat" << false;
     }
 
     void contextHelpOpensTheControlsTopic() {
         QFETCH(QString, window);
-        QFETCH(QString, control);
         QFETCH(int, topic);
+        QFETCH(QString, control);
+        QFETCH(bool, enter);
         Program p;
         const std::map<QString, std::function<QWidget*()>> make{
             {"", [&]() -> QWidget* { return &p.window; }},
@@ -303,12 +255,18 @@ private slots:
         Program::activate(shown);
         p.find("ckbZel1")->show();
         p.find("lblZel1")->show();
+        p.find(control, shown)->setFocus();
         QTest::keyClick(shown, Qt::Key_F1, Qt::ShiftModifier);
         QVERIFY(QWhatsThis::inWhatsThisMode());
-        QTest::mouseClick(p.find(control, shown), Qt::LeftButton);
+        if (enter) {
+            Program::key(Qt::Key_Return);
+        } else {
+            QTest::mouseClick(p.find(control, shown), Qt::LeftButton);
+        }
         QVERIFY(!QWhatsThis::inWhatsThisMode());
         QCOMPARE(p.platform.help.topics, std::vector<int>{topic});
         QCOMPARE(p.platform.help.paths.back(), helpFilePath(p.folder.path().toStdString()));
+        QCOMPARE(p.items(0), std::size_t{8}); // the empty grid
     }
 
     // Menu items: Shift+F1 on the highlighted item, or a click on it in What's This mode.
@@ -352,24 +310,13 @@ private slots:
 
     // Without the mouse: Shift+F1, then Enter asks about the control with the focus; the Enter
     // goes no further.
-    void contextHelpOnTheFocusedControl() {
-        Program p;
-        p.find("cmdZELRdraw")->setFocus();
-        Program::key(Qt::Key_F1, Qt::ShiftModifier);
-        QVERIFY(QWhatsThis::inWhatsThisMode());
-        Program::key(Qt::Key_Return);
-        QVERIFY(!QWhatsThis::inWhatsThisMode());
-        QCOMPARE(p.platform.help.topics, std::vector<int>{40});
-        QCOMPARE(p.window.pictureArea(0)->picture().items().size(), std::size_t{8}); // the grid
-    }
-
     // Change and Delete Storage file say which file is now in use; the note stays after a
     // menu's hint has come and gone.
     void statusBarSaysWhichStorageFile() {
         Program p;
         const QString other = p.folder.filePath("other.zlr");
         p.platform.dialogs.files.emplace_back(other.toStdString());
-        p.find<QAction>("mnuZELchng")->trigger();
+        p.trigger("mnuZELchng");
         QStatusTipEvent hint(QStringLiteral("a menu's hint"));
         QApplication::sendEvent(&p.window, &hint);
         QStatusTipEvent gone{QString()};
@@ -379,7 +326,7 @@ private slots:
 
         p.platform.dialogs.files.emplace_back(other.toStdString());
         p.platform.dialogs.yesNoAnswers.push_back(true);
-        p.find<QAction>("mnuZELdel")->trigger();
+        p.trigger("mnuZELdel");
         QCOMPARE(p.status(), "Storage file: " + p.folder.filePath("def-store.zld"));
     }
 };

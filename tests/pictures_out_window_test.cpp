@@ -1,8 +1,6 @@
 // Pictures out of the program, through the wired main window on scripted dialogs: File > Export
 // Picture, the catalogue's pictures and filter, and Shift+click on DRAW MUTATIONS.
 #include "app/wiring.h"
-#include "cli/cli_options.h"
-#include "cli/commands.h"
 #include "core/figure_picture.h"
 #include "core/random_source.h"
 #include "mainwindow/zel_main.h"
@@ -24,45 +22,19 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
+#include <algorithm>
 #include <memory>
-#include <sstream>
 
 namespace vavivor {
 
 namespace {
 
-// The polylines drawn in black in an SVG file (each line of a picture is one); -1 when the
-// file does not parse.
+// The polylines drawn in black in an SVG drawing (each line of a picture is one).
 int svgBlackLines(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    QXmlStreamReader svg(&file);
-    QStringList strokes{QStringLiteral("none")}; // of the enclosing groups
     int lines = 0;
-    while (!svg.atEnd()) {
-        svg.readNext();
-        if (svg.isEndElement() && svg.name() == QLatin1String("g")) {
-            strokes.removeLast();
-        } else if (svg.isStartElement() && svg.name() == QLatin1String("g")) {
-            const QStringView stroke = svg.attributes().value(QLatin1String("stroke"));
-            strokes << (stroke.isEmpty() ? strokes.last() : stroke.toString());
-        } else if (svg.isStartElement() && svg.name() == QLatin1String("polyline")) {
-            lines += strokes.last() == QLatin1String("#000000") ? 1 : 0;
-        }
-    }
-    return svg.hasError() ? -1 : lines;
-}
-
-// The picture without its texts, which are hinted differently at each size.
-Picture withoutTexts(const Picture& picture) {
-    Picture lines;
-    for (PictureItem item : picture.items()) {
-        if (item.kind != PictureItem::Kind::Text) {
-            item.scale = lines.scaleIndex(picture.scales()[item.scale]);
-            lines.add(item);
+    for (const QString& group : QString::fromUtf8(fileBytes(path.toStdString())).split("<g ")) {
+        if (group.left(group.indexOf('>')).contains(R"(stroke="#000000")")) {
+            lines += static_cast<int>(group.count("<polyline"));
         }
     }
     return lines;
@@ -78,21 +50,35 @@ GeneSet numberedGenes(int i) {
     return genes;
 }
 
+// The wired program in an empty program folder, on the program's own generator, so that seeds
+// mean what they say.
+struct Rig {
+    Rig() {
+        wireProgram(window);
+        window.setProgramFolder(folder.path().toStdString());
+        window.startUp();
+        window.show();
+    }
+
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    TwisterRandom random;
+    ZelMain window{PlatformServices{platform.dialogs, platform.printDialogs, platform.printer,
+                                    platform.help, random, platform.clock}};
+};
+
 } // namespace
 
 class PicturesOutWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    TwisterRandom m_random; // the program's own generator, so that seeds mean what they say
-    std::unique_ptr<ZelMain> m_window;
+    std::unique_ptr<Rig> m_rig;
 
-    ZelMain& window() { return *m_window; }
-    ScriptedDialogs& dialogs() { return m_platform->dialogs; }
+    ZelMain& window() { return m_rig->window; }
+    ScriptedDialogs& dialogs() { return m_rig->platform.dialogs; }
     template <typename T> T* control(const char* name) {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
+        T* found = window().findChild<T*>(QLatin1String(name));
         if (found == nullptr) {
             qFatal("no control %s", name);
         }
@@ -123,34 +109,20 @@ private slots:
     void initTestCase() { registerFontSubstitutions(); }
 
     void init() {
-        m_folder = std::make_unique<QTemporaryDir>();
-        m_platform = std::make_unique<ScriptedPlatform>();
-        PlatformServices services = m_platform->services();
-        m_window = std::make_unique<ZelMain>(
-            PlatformServices{services.dialogs, services.printDialogs, services.printer,
-                             services.help, m_random, services.clock});
-        wireProgram(*m_window);
-        m_window->setProgramFolder(m_folder->path().toStdString());
-        m_window->startUp();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_rig = std::make_unique<Rig>();
+        QVERIFY(QTest::qWaitForWindowActive(&window()));
     }
 
-    void cleanup() {
-        m_window.reset();
-        m_platform.reset();
-        m_folder.reset();
-    }
+    void cleanup() { m_rig.reset(); }
 
     // Ctrl+E saves the screen as it stands, a pick's red frame included; after a full-screen
-    // run, the last figure drawn.
+    // run, the last figure drawn. Both formats write whichever picture is chosen.
     void exportSavesThePictureAsShown_data() {
         QTest::addColumn<bool>("fullScreen");
         QTest::addColumn<QString>("name");
         QTest::newRow("grid, svg") << false << "screen.svg";
         QTest::newRow("grid, png") << false << "screen.PNG";
         QTest::newRow("full screen, svg") << true << "figure.svg";
-        QTest::newRow("full screen, png") << true << "figure.png";
     }
     void exportSavesThePictureAsShown() {
         QFETCH(bool, fullScreen);
@@ -166,41 +138,22 @@ private slots:
         QCOMPARE(area->picture().empty(), fullScreen);
         const Picture shown =
             fullScreen ? figurePicture(window().state().genome.cellPos[24]) : area->picture();
+        QCOMPARE(std::ranges::any_of(shown.items(), [](const auto& i) { return i.colour == kRed; }),
+                 !fullScreen);
 
-        const QString file = m_folder->filePath(name);
+        const QString file = m_rig->folder.filePath(name);
         dialogs().files.emplace_back(file.toStdString());
         dialogs().numbers.emplace_back(2 * 656);
         QTest::keyClick(&window(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(dialogs().messages(), std::vector<std::string>{});
         QCOMPARE(status(), "Picture saved as " + file);
-
         if (name.endsWith(QLatin1String(".svg"))) {
             QVERIFY(QSvgRenderer(file).isValid());
             QCOMPARE(svgBlackLines(file), static_cast<int>(blackLines(shown).size()));
-            return;
+        } else {
+            QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
+                     renderPicture(shown, 2 * 656, true));
         }
-        // Wherever the screen has ink, so has the PNG of twice its size, within a pixel.
-        const QImage png(file);
-        QCOMPARE(png.size(), QSize(2 * 656, 2 * 656));
-        const QImage screen = renderPicture(withoutTexts(shown), 656, false);
-        int red = 0;
-        for (int y = 0; y < screen.height(); ++y) {
-            for (int x = 0; x < screen.width(); ++x) {
-                const QColor pixel = screen.pixelColor(x, y);
-                const bool isRed = pixel == QColor(Qt::red);
-                red += isRed ? 1 : 0;
-                bool found = pixel == QColor(Qt::white);
-                for (int d = 0; d < 16 && !found; ++d) {
-                    const QColor there = png.pixelColor(std::clamp(2 * x + d % 4 - 1, 0, 1311),
-                                                        std::clamp(2 * y + d / 4 - 1, 0, 1311));
-                    // Any ink counts: a thin antialiased line may be faint at one spot.
-                    found =
-                        isRed ? there.red() > 200 && there.green() < 230 : there.lightness() < 250;
-                }
-                QVERIFY2(found, qPrintable(QStringLiteral("%1, %2").arg(x).arg(y)));
-            }
-        }
-        QCOMPARE(red > 0, !fullScreen);
     }
 
     // Nothing is written without a picture, a known extension and a size; a failed write
@@ -208,72 +161,49 @@ private slots:
     void exportRefusesAndReports_data() {
         QTest::addColumn<bool>("fullScreen");
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("message");
         QTest::addColumn<int>("fileDialogs");
-        QTest::newRow("empty area") << true << "a.svg"
-                                    << "The picture area is empty" << 0;
-        QTest::newRow("other extension, then cancel") << false << "a.jpg"
-                                                      << "Please end the name %1/a.jpg" << 2;
-        QTest::newRow("no folder") << false << "missing/a.svg"
-                                   << "Could not write %1/missing/a.svg: " << 1;
-        QTest::newRow("size cancelled") << false << "a.png"
-                                        << "" << 1;
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty area") << true << "a.svg" << 0 << "The picture area is empty";
+        QTest::newRow("other extension, then cancel")
+            << false << "a.jpg" << 2 << "Please end the name %1/a.jpg";
+        QTest::newRow("no folder")
+            << false << "missing/a.svg" << 1 << "Could not write %1/missing/a.svg: ";
+        QTest::newRow("size cancelled") << false << "a.png" << 1 << "";
     }
     void exportRefusesAndReports() {
         QFETCH(bool, fullScreen);
         QFETCH(QString, file);
-        QFETCH(QString, message);
         QFETCH(int, fileDialogs);
+        QFETCH(QString, message);
         if (fullScreen) {
             press("cmdZELscreen");
         }
-        dialogs().files.emplace_back(m_folder->filePath(file).toStdString());
+        const QString folder = m_rig->folder.path();
+        dialogs().files.emplace_back(QDir(folder).filePath(file).toStdString());
         dialogs().numbers.emplace_back(std::nullopt);
         control<QAction>("mnuZELexport")->trigger();
 
-        const QString shown = QString::fromStdString(
-            dialogs().messages().empty() ? std::string() : dialogs().messages().front());
-        QCOMPARE(dialogs().messages().size(), std::size_t{message.isEmpty() ? 0U : 1U});
-        QVERIFY2(shown.contains(message.replace(QLatin1String("%1"), m_folder->path())),
-                 qPrintable(shown));
-        QCOMPARE(static_cast<int>(std::count_if(dialogs().shown.begin(), dialogs().shown.end(),
-                                                [](const auto& s) { return s.kind == "picture"; })),
+        const std::vector<std::string> shown = dialogs().messages();
+        QCOMPARE(shown.size(), std::size_t{message.isEmpty() ? 0U : 1U});
+        QVERIFY(message.isEmpty() ||
+                QString::fromStdString(shown[0]).contains(message.replace("%1", folder)));
+        QCOMPARE(std::count_if(dialogs().shown.begin(), dialogs().shown.end(),
+                               [](const auto& s) { return s.kind == "picture"; }),
                  fileDialogs);
-        QCOMPARE(QDir(m_folder->path()).entryList({"a.*"}, QDir::Files), QStringList());
+        QCOMPARE(QDir(folder).entryList({"a.*"}, QDir::Files), QStringList());
     }
 
-    // The seed in the status bar gives the chain of its run to vavivor-cli and, typed after
-    // Shift+click, to the window again; a bad number is refused.
+    // The seed in the status bar, typed after Shift+click, draws the chain of its run again; a
+    // bad number is refused.
     void theSeedOfARunRedrawsItsChain() {
         press("cmdZELMdraw");
         const MutantTable chain = window().state().genome.cellPos;
         const QString seed = status().mid(5);
         QCOMPARE(status(), "Seed " + seed);
-        QString genes;
-        for (const std::int16_t position : chain[0]) {
-            genes += (genes.isEmpty() ? "" : ",") + QString::number(position);
-        }
-        std::ostringstream out;
-        std::ostringstream err;
-        const auto cliLine =
-            cli::parseCommandLine({"mutations", "--genes", genes, "--seed", seed}).options;
-        QCOMPARE(cli::runMutations(*cliLine, out, err), cli::kExitOk);
-        std::istringstream lines(out.str());
-        int k = 0;
-        for (std::string line; std::getline(lines, line); ++k) {
-            std::istringstream positions(line.substr(line.find('\t') + 1));
-            GeneSet cell{};
-            for (auto& position : cell) {
-                positions >> position;
-            }
-            QVERIFY2(cell == chain[static_cast<std::size_t>(k)], line.c_str());
-        }
-        QCOMPARE(k, kCellCount);
-
         press("cmdZELMdraw");
         QVERIFY(status() != "Seed " + seed);
         dialogs().texts = {std::string("4294967296"), std::string("-1"),
-                           " " + seed.toStdString() + " "};
+                           (" " + seed + " ").toStdString()};
         press("cmdZELMdraw", Qt::ShiftModifier);
         QCOMPARE(dialogs().messages().size(), std::size_t{2});
         QCOMPARE(status(), "Seed " + seed);
@@ -314,11 +244,7 @@ private slots:
             QCOMPARE(dialogs().messages(), std::vector<std::string>{kSelectFirst});
         }
         if (!records.isEmpty()) {
-            int last = list()->count() - 1;
-            while (list()->item(last)->isHidden()) {
-                --last;
-            }
-            list()->setCurrentRow(last);
+            list()->setCurrentRow(QList<int>{1, 3, 4, 5}.indexOf(records.last()));
             control<QAction>("mnuCRLoad")->trigger();
             QCOMPARE(control<QLabel>("Label3")->text(), " " + QString::number(records.last()));
         }
