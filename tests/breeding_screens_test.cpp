@@ -62,26 +62,6 @@ INSTANTIATE_TEST_SUITE_P(Draws, MakeMutantTest,
                                            MutantCase{0.999999, 0.999999, 7, 9, 9, "G8 1"},
                                            MutantCase{0.3, 0.1, 2, 1, 1, "G3 -1"}));
 
-TEST(MutationChainTest, EachMutantExtendsTheChainByAtMostOneStep) {
-    for (unsigned seed : {1U, 2U, 3U}) {
-        LogicRig rig;
-        GenomeState& genome = rig.state.genome;
-        genome.centralPos = genome.genePos = GeneSet{1, 9, 5, 2, 8, 5, 1, 9};
-        resetMutantTable(genome);
-        rig.platform.random.queueDraws(seed);
-        for (int k = 1; k < kCellCount; ++k) {
-            makeMutant(genome, rig.platform.random, k);
-            int changed = 0;
-            for (int g = 0; g < kGeneCount; ++g) {
-                changed += std::abs(genome.cellPos[k][g] - genome.cellPos[k - 1][g]);
-            }
-            ASSERT_LE(changed, 1) << "seed " << seed << " k " << k;
-            ASSERT_EQ(genome.cellPos[kCellCount - 1], genome.genePos);
-            ASSERT_EQ(genome.cellPos[0], genome.centralPos);
-        }
-    }
-}
-
 // ---------------------------------------------------------------- the screens
 
 TEST(DrawMutationsTest, GridShowsTheCentralFigureAndTheNumberedChain) {
@@ -109,7 +89,13 @@ TEST(DrawMutationsTest, GridShowsTheCentralFigureAndTheNumberedChain) {
     ASSERT_EQ(figures.size(), 25U);
     EXPECT_EQ(figures[0].label, "Orig.");
     std::size_t segments = 8; // the grid
+    EXPECT_EQ(genome.cellPos[0], central);
     for (int k = 0; k < kCellCount; ++k) {
+        int steps = 0; // each mutant moves one gene of the one before by at most one step
+        for (int g = 0; k > 0 && g < kGeneCount; ++g) {
+            steps += std::abs(genome.cellPos[k][g] - genome.cellPos[k - 1][g]);
+        }
+        EXPECT_LE(steps, 1) << "cell " << k;
         EXPECT_EQ(cellIndexAt(figures[k].x, figures[k].y), k);
         EXPECT_EQ(figures[k].segments,
                   expectedSegments(genome.cellPos[k], figures[k].x, figures[k].y))
@@ -138,32 +124,39 @@ std::vector<GeneSet> printedGenes(const RecordingPrinterPage& printer) {
     return pages;
 }
 
-// Full screen with Auto-Print: one page per figure, with the genes it was drawn with. The
-// pauses without Auto-Print are counted through the window.
-class FullScreenPrintTest : public ::testing::TestWithParam<const char*> {};
+// Full screen: a pause after each figure, or with Auto-Print a page with the genes it was drawn
+// with. The review prints as the last Draw Mutations run read the box, whatever the box says now.
+struct PrintRun {
+    std::string screen;
+    bool autoPrint;
+};
 
-TEST_P(FullScreenPrintTest, EachPageShowsTheGenesOfItsFigure) {
-    const std::string screen = GetParam();
+void PrintTo(const PrintRun& r, std::ostream* os) {
+    *os << r.screen << (r.autoPrint ? ", Auto-Print" : ", pauses");
+}
+
+class FullScreenPrintTest : public ::testing::TestWithParam<PrintRun> {};
+
+TEST_P(FullScreenPrintTest, PausesOrPrintsEachFigureWithItsGenes) {
+    const auto& [screen, autoPrint] = GetParam();
     LogicRig rig;
-    rig.state.screen.gridFlag[0] = 1;
-    rig.controls.autoPrintBox = true;
+    rig.controls.autoPrintBox = autoPrint;
     rig.platform.random.queueDraws(5);
-    GenomeState& genome = rig.state.genome;
-    if (screen == "mutations") {
-        cmdZELMdraw_Click(rig.state, rig.services);
-    } else if (screen == "relatives") {
-        cmdZELRdraw_Click(rig.state, rig.services);
-    } else {
-        for (int k = 0; k < kCellCount; ++k) {
-            genome.cellPos[k].fill(static_cast<std::int16_t>(1 + k % 9));
-        }
-        genome.centralPos = genome.cellPos[0];
-        rig.state.breeding.autoPrint = 1;
-        cmdZELMrep_Click(rig.state, rig.services);
+    if (screen == "review") {
+        cmdZELMdraw_Click(rig.state, rig.services); // in the grid: nothing printed
+        rig.controls.autoPrintBox = !autoPrint;
     }
+    rig.state.screen.gridFlag[0] = 1;
+    const auto press = screen == "mutations"   ? cmdZELMdraw_Click
+                       : screen == "relatives" ? cmdZELRdraw_Click
+                                               : cmdZELMrep_Click;
+    press(rig.state, rig.services);
+    const GenomeState& genome = rig.state.genome;
+    const int figures = screen == "relatives" ? 17 : 25;
     EXPECT_TRUE(rig.picture().picture().empty());
+    EXPECT_EQ(rig.platform.printDialogs.choicesAsked, autoPrint ? 0 : figures);
     const auto pages = printedGenes(rig.platform.printer);
-    ASSERT_EQ(pages.size(), screen == "relatives" ? 17U : 25U);
+    ASSERT_EQ(pages.size(), autoPrint ? static_cast<std::size_t>(figures) : 0U);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         GeneSet expected = genome.cellPos[i];
         if (screen == "relatives") {
@@ -177,41 +170,11 @@ TEST_P(FullScreenPrintTest, EachPageShowsTheGenesOfItsFigure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Screens, FullScreenPrintTest,
-                         ::testing::Values("mutations", "relatives", "review"));
-
-TEST(DrawRelativesTest, EachGeneStepsUpAlongTheTopAndRightAndDownOpposite) {
-    LogicRig rig;
-    const GeneSet central{9, 1, 5, 5, 5, 5, 5, 1};
-    rig.setEditor(central);
-    rig.state.genome.cellPos[3] = GeneSet{7, 7, 7, 7, 7, 7, 7, 7};
-    const MutantTable table = rig.state.genome.cellPos;
-    rig.controls.reviewVisible = true;
-    cmdZELRdraw_Click(rig.state, rig.services);
-
-    const auto figures = drawnFigures(rig.picture().picture());
-    ASSERT_EQ(figures.size(), 17U);
-    EXPECT_EQ(cellIndexAt(figures[0].x, figures[0].y), 12);
-    EXPECT_EQ(figures[0].segments, expectedSegments(central, 500, 500));
-    static constexpr int kPlusCell[] = {0, 1, 2, 3, 4, 9, 14, 19};
-    static constexpr int kMinusCell[] = {24, 23, 22, 21, 20, 15, 10, 5};
-    for (int g = 0; g < kGeneCount; ++g) {
-        for (int dir : {1, -1}) {
-            const DrawnFigure& f = figures[1 + 2 * g + (dir > 0 ? 0 : 1)];
-            EXPECT_EQ(f.label, text("G", g + 1, dir > 0 ? " +1" : " -1"));
-            EXPECT_EQ(f.number, "") << "relatives carry no number";
-            EXPECT_EQ(cellIndexAt(f.x, f.y), dir > 0 ? kPlusCell[g] : kMinusCell[g]);
-            GeneSet relative = central;
-            relative[g] = clampPos(central[g], dir);
-            EXPECT_EQ(f.segments, expectedSegments(relative, f.x, f.y)) << f.label;
-        }
-    }
-    EXPECT_FALSE(rig.state.breeding.sequenceShown);
-    EXPECT_TRUE(rig.controls.saveEnabled);
-    EXPECT_FALSE(rig.controls.reviewVisible);
-    EXPECT_EQ(rig.state.genome.cellPos, table) << "the mutant table is not touched";
-    EXPECT_EQ(rig.controls.shownGenes(), central);
-    EXPECT_EQ(rig.platform.random.draws, 0);
-}
+                         ::testing::Values(PrintRun{"mutations", false},
+                                           PrintRun{"mutations", true},
+                                           PrintRun{"relatives", false},
+                                           PrintRun{"relatives", true}, PrintRun{"review", false},
+                                           PrintRun{"review", true}));
 
 TEST(ReviewTest, RedrawsTheChainWithoutRandomNumbersLabelledByCell) {
     LogicRig rig;
@@ -219,23 +182,18 @@ TEST(ReviewTest, RedrawsTheChainWithoutRandomNumbersLabelledByCell) {
     cmdZELMdraw_Click(rig.state, rig.services);
     const auto drawn = drawnFigures(rig.picture().picture());
     const MutantTable table = rig.state.genome.cellPos;
-    selectCell(rig.state, rig.services, kLeftButton, 0, 500, 500); // a pick, undone by review
-    rig.controls.autoPrintBox = true;
-    for (int round = 0; round < 2; ++round) {
-        cmdZELMrep_Click(rig.state, rig.services);
-        EXPECT_EQ(rig.controls.shownGenes(), rig.state.genome.centralPos);
-        EXPECT_EQ(rig.platform.random.draws, 48);
-        EXPECT_EQ(rig.state.breeding.autoPrint, 0) << "the review does not read the box";
-        EXPECT_FALSE(rig.state.selection.noSelection) << "the pick stays remembered";
-        const auto reviewed = drawnFigures(rig.picture().picture());
-        ASSERT_EQ(reviewed.size(), 25U);
-        for (int k = 0; k < kCellCount; ++k) {
-            EXPECT_EQ(reviewed[k].segments, drawn[k].segments) << "cell " << k;
-            EXPECT_EQ(reviewed[k].x, drawn[k].x);
-            EXPECT_EQ(reviewed[k].label, k == 0 ? "Orig." : text("V ", k));
-            EXPECT_EQ(reviewed[k].number, "");
-        }
-        EXPECT_EQ(rig.state.genome.genePos, table[24]);
+    rig.setEditor(table[3]);
+    cmdZELMrep_Click(rig.state, rig.services);
+    EXPECT_EQ(rig.controls.shownGenes(), table[0]);
+    EXPECT_EQ(rig.state.genome.genePos, table[24]);
+    EXPECT_EQ(rig.platform.random.draws, 48);
+    const auto reviewed = drawnFigures(rig.picture().picture());
+    ASSERT_EQ(reviewed.size(), 25U);
+    for (int k = 0; k < kCellCount; ++k) {
+        EXPECT_EQ(reviewed[k].segments, drawn[k].segments) << "cell " << k;
+        EXPECT_EQ(reviewed[k].x, drawn[k].x);
+        EXPECT_EQ(reviewed[k].label, k == 0 ? "Orig." : text("V ", k));
+        EXPECT_EQ(reviewed[k].number, "");
     }
     // A loaded table is drawn as stored, its central figure from centralPos.
     rig.state.genome.centralPos = {2, 2, 2, 2, 2, 2, 2, 2};
@@ -315,21 +273,40 @@ protected:
     std::size_t mark = 0;
 };
 
-TEST_F(PickTest, EveryCellOfASequenceScreenCanBePicked) {
-    draw(cmdZELMdraw_Click);
-    for (int k = 0; k < kCellCount; ++k) {
-        click(k % 5, 4 - k / 5);
-        EXPECT_EQ(rig.controls.shownGenes(), rig.state.genome.cellPos[k]) << "cell " << k;
-        EXPECT_EQ(rig.state.genome.genePos, rig.state.genome.cellPos[k]);
-        EXPECT_EQ(frames().back(), (Frame{k % 5, 4 - k / 5, kRed}));
-    }
-    EXPECT_EQ(rig.state.genome.centralPos, rig.state.genome.cellPos[0]) << "a pick is no draw";
-}
-
-TEST_F(PickTest, OnTheRelativesScreenOnlyTheBorderCanBePickedOneGeneAtATime) {
-    const GeneSet central{5, 9, 1, 5, 5, 5, 5, 5};
+// Relatives: each gene one step up along the top and right, one step down opposite. Only the
+// border can be picked, and a pick changes one gene.
+TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
+    const GeneSet central{9, 1, 5, 5, 5, 5, 5, 1};
     rig.setEditor(central);
+    rig.state.genome.cellPos[3] = GeneSet{7, 7, 7, 7, 7, 7, 7, 7};
+    const MutantTable table = rig.state.genome.cellPos;
+    rig.controls.reviewVisible = true;
     draw(cmdZELRdraw_Click);
+
+    const auto figures = drawnFigures(rig.picture().picture());
+    ASSERT_EQ(figures.size(), 17U);
+    EXPECT_EQ(cellIndexAt(figures[0].x, figures[0].y), 12);
+    EXPECT_EQ(figures[0].segments, expectedSegments(central, 500, 500));
+    static constexpr int kPlusCell[] = {0, 1, 2, 3, 4, 9, 14, 19};
+    static constexpr int kMinusCell[] = {24, 23, 22, 21, 20, 15, 10, 5};
+    for (int g = 0; g < kGeneCount; ++g) {
+        for (int dir : {1, -1}) {
+            const DrawnFigure& f = figures[1 + 2 * g + (dir > 0 ? 0 : 1)];
+            EXPECT_EQ(f.label, text("G", g + 1, dir > 0 ? " +1" : " -1"));
+            EXPECT_EQ(f.number, "") << "relatives carry no number";
+            EXPECT_EQ(cellIndexAt(f.x, f.y), dir > 0 ? kPlusCell[g] : kMinusCell[g]);
+            GeneSet relative = central;
+            relative[g] = clampPos(central[g], dir);
+            EXPECT_EQ(f.segments, expectedSegments(relative, f.x, f.y)) << f.label;
+        }
+    }
+    EXPECT_FALSE(rig.state.breeding.sequenceShown);
+    EXPECT_TRUE(rig.controls.saveEnabled);
+    EXPECT_FALSE(rig.controls.reviewVisible);
+    EXPECT_EQ(rig.state.genome.cellPos, table) << "the mutant table is not touched";
+    EXPECT_EQ(rig.controls.shownGenes(), central);
+    EXPECT_EQ(rig.platform.random.draws, 0);
+
     for (int k = 0; k < kCellCount; ++k) {
         const int column = k % 5;
         const int row = 4 - k / 5;
@@ -351,7 +328,7 @@ TEST_F(PickTest, OnTheRelativesScreenOnlyTheBorderCanBePickedOneGeneAtATime) {
     GeneSet expected = central;
     expected[6] = 4;
     EXPECT_EQ(rig.controls.shownGenes(), expected);
-    EXPECT_EQ(rig.controls.values[2], "-70");
+    EXPECT_EQ(rig.controls.values[2], "10");
     EXPECT_EQ(rig.controls.values[6], "0.9");
 }
 
@@ -380,38 +357,31 @@ TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
     click(0, 4);
     EXPECT_EQ(frames(), (std::vector<Frame>{{4, 0, kBlack}, {0, 4, kRed}}));
     EXPECT_EQ(rig.pics[0].lineWidth(), 1);
+    // Every cell of a sequence screen can be picked, the inner ones too.
+    for (int k = 0; k < kCellCount; ++k) {
+        click(k % 5, 4 - k / 5);
+        EXPECT_EQ(rig.controls.shownGenes(), rig.state.genome.cellPos[k]) << "cell " << k;
+        EXPECT_EQ(frames().back(), (Frame{k % 5, 4 - k / 5, kRed}));
+    }
 }
 
-struct IgnoredClick {
-    int button;
-    int shift;
-    bool fullScreen;
-    const char* why;
-};
-
-void PrintTo(const IgnoredClick& c, std::ostream* os) {
-    *os << c.why;
-}
-
-class IgnoredClickTest : public PickTest, public ::testing::WithParamInterface<IgnoredClick> {};
-
-TEST_P(IgnoredClickTest, DoesNothing) {
+TEST_F(PickTest, ShiftOtherButtonsAndClicksInFullScreenAreIgnored) {
     draw(cmdZELMdraw_Click);
     click(2, 2); // a pick to undo or move
-    rig.state.screen.gridFlag[0] = GetParam().fullScreen ? 1 : 0;
-    mark = rig.picture().picture().items().size();
-    const auto writes = rig.controls.captionWrites;
-    click(4, 4, GetParam().button, GetParam().shift);
-    EXPECT_TRUE(frames().empty());
-    EXPECT_EQ(rig.controls.captionWrites, writes);
+    const struct {
+        int button;
+        int shift;
+        int fullScreen;
+    } clicks[] = {{kLeftButton, 1, 0}, {4, 0, 0}, {kLeftButton, 0, 1}, {kRightButton, 0, 1}};
+    for (const auto& c : clicks) {
+        rig.state.screen.gridFlag[0] = c.fullScreen;
+        mark = rig.picture().picture().items().size();
+        const auto writes = rig.controls.captionWrites;
+        click(4, 4, c.button, c.shift);
+        EXPECT_TRUE(frames().empty()) << c.button << " " << c.shift << " " << c.fullScreen;
+        EXPECT_EQ(rig.controls.captionWrites, writes);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Clicks, IgnoredClickTest,
-                         ::testing::Values(IgnoredClick{kLeftButton, 1, false, "Shift"},
-                                           IgnoredClick{4, 0, false, "middle button"},
-                                           IgnoredClick{kLeftButton, 0, true, "full screen"},
-                                           IgnoredClick{kRightButton, 0, true,
-                                                        "full screen, right"}));
 
 } // namespace
 } // namespace vavivor
