@@ -69,7 +69,7 @@ std::optional<int> ScriptedDialogs::askNumber(const std::string& prompt, const s
 
 bool ScriptedPrintDialogs::setupPrinter(const std::string& title) {
     setupTitles.push_back(title);
-    return takeOr(setupAnswers, true);
+    return true;
 }
 
 PrintChoice ScriptedPrintDialogs::askPrintChoice() {

@@ -46,10 +46,10 @@ public:
 
 class ScriptedPrintDialogs : public PrintDialogs {
 public:
+    // Always OK; the cancelled printer dialog is tested with the real dialogs.
     bool setupPrinter(const std::string& title) override;
     PrintChoice askPrintChoice() override;
 
-    std::deque<bool> setupAnswers;   // empty: OK
     std::deque<PrintChoice> choices; // empty: Continue
     std::vector<std::string> setupTitles;
     int choicesAsked = 0;
