@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
     libgl-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
-    clang clang-format
+    clang libclang-rt-dev clang-format
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils poppler-utils imagemagick
     appstream
