@@ -1,6 +1,7 @@
 #include "platform/qt_dialogs.h"
 #include "support/modal_answers.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -116,6 +117,49 @@ private slots:
                                      "Storage (*.zlr)", folder}));
         QCOMPARE(QString::fromStdString(chosen.value_or("")),
                  cancel ? QString() : folder + (mustExist ? "/old.zlr" : "/new.zlr"));
+    }
+
+    // The picture dialogs start in the folder of the last picture saved, and a name typed
+    // without an extension takes that of the kind chosen.
+    void pictureDialogsRememberTheFolderAndFollowTheChosenKind() {
+        QTemporaryDir home;
+        const QByteArray savedHome = qgetenv("HOME");
+        qputenv("HOME", home.path().toLocal8Bit());
+        const QString pictures = home.filePath("pictures");
+        QVERIFY(QDir().mkpath(pictures));
+
+        QStringList shown;
+        const auto save = [&](const QString& name, const QString& filter) {
+            return [&shown, name, filter](QWidget* w) {
+                auto* dialog = qobject_cast<QFileDialog*>(w);
+                shown << dialog->windowTitle() << dialog->nameFilters()
+                      << dialog->directory().absolutePath();
+                if (name.isEmpty()) {
+                    dialog->reject();
+                    return;
+                }
+                // Chosen from the list as a user does, with the arrow keys.
+                auto* kinds = dialog->findChild<QComboBox*>("fileTypeCombo");
+                for (int i = 0; i < kinds->count() && kinds->currentText() != filter; ++i) {
+                    QTest::keyClick(kinds, Qt::Key_Down);
+                }
+                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(name);
+                static_cast<QDialog*>(dialog)->accept();
+            };
+        };
+        const QString svg = QStringLiteral("SVG drawing (*.svg)");
+        const QString png = QStringLiteral("PNG image (*.png)");
+        answerModals({save(pictures + "/tree", svg), save("grid", png), save("", svg)});
+        const auto tree = m_dialogs.chooseSvgFile("Export the Family Tree");
+        const auto grid = m_dialogs.choosePictureFile("Export Picture");
+        const auto cancelled = m_dialogs.choosePictureFile("Export Picture");
+        qputenv("HOME", savedHome);
+
+        QCOMPARE(QString::fromStdString(tree.value_or("")), pictures + "/tree.svg");
+        QCOMPARE(QString::fromStdString(grid.value_or("")), pictures + "/grid.png");
+        QVERIFY(!cancelled);
+        QCOMPARE(shown, QStringList({"Export the Family Tree", svg, home.path(), "Export Picture",
+                                     svg, png, pictures, "Export Picture", svg, png, pictures}));
     }
 };
 
