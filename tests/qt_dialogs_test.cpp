@@ -53,27 +53,42 @@ private slots:
         QCOMPARE(shown, QStringLiteral("LIST RECORD: You must SELECT an item first."));
     }
 
-    void inputBoxReturnsTheTextOrNothing_data() {
+    void inputBoxesReturnTheAnswerOrNothing_data() {
         QTest::addColumn<bool>("ok");
-        QTest::newRow("text") << true;
+        QTest::newRow("answered") << true;
         QTest::newRow("cancel") << false;
     }
 
-    void inputBoxReturnsTheTextOrNothing() {
+    void inputBoxesReturnTheAnswerOrNothing() {
         QFETCH(bool, ok);
-        QString shown;
-        answerModals({[&](QWidget* w) {
-            auto* dialog = qobject_cast<QInputDialog*>(w);
-            shown = dialog->windowTitle() + ": " + dialog->labelText() + " [" +
-                    dialog->textValue() + "]";
-            dialog->setTextValue(QStringLiteral("Spiral tree"));
-            ok ? dialog->accept() : dialog->reject();
-        }});
-        const auto answer = m_dialogs.askText(
+        QStringList shown;
+        const auto answer = [&](auto set) {
+            return [&shown, ok, set](QWidget* w) {
+                auto* dialog = qobject_cast<QInputDialog*>(w);
+                shown << dialog->windowTitle() << dialog->labelText() << dialog->textValue();
+                set(*dialog);
+                ok ? dialog->accept() : dialog->reject();
+            };
+        };
+        answerModals(
+            {answer([](QInputDialog& d) { d.setTextValue(QStringLiteral("Spiral tree")); }),
+             answer([&shown](QInputDialog& d) {
+                 shown << QStringLiteral("%1 in %2..%3")
+                              .arg(d.intValue())
+                              .arg(d.intMinimum())
+                              .arg(d.intMaximum());
+                 d.setIntValue(800);
+             })});
+        const auto text = m_dialogs.askText(
             "Please enter a description\n(Not longer than 20 characters).", "STORE: /HOME/U/X.ZLR");
-        QCOMPARE(shown, QStringLiteral("STORE: /HOME/U/X.ZLR: Please enter a description\n(Not "
-                                       "longer than 20 characters). []"));
-        QCOMPARE(answer, ok ? std::optional<std::string>("Spiral tree") : std::nullopt);
+        const auto number =
+            m_dialogs.askNumber("Width and height:", "Export Picture", 656, 16, 8192);
+        QCOMPARE(shown,
+                 QStringList({"STORE: /HOME/U/X.ZLR",
+                              "Please enter a description\n(Not longer than 20 characters).", "",
+                              "Export Picture", "Width and height:", "", "656 in 16..8192"}));
+        QCOMPARE(text, ok ? std::optional<std::string>("Spiral tree") : std::nullopt);
+        QCOMPARE(number, ok ? std::optional<int>(800) : std::nullopt);
     }
 
     // Change Storage file may name a new file, Delete only an existing one; the dialog starts
