@@ -83,7 +83,6 @@ TEST(QtPrinterPageTest, TheCatalogueBreaksPagesAndNumbersThemOnPaper) {
     const int pages = words.empty() ? 0 : words.back().page;
     ASSERT_GE(pages, 2);
     expectAt(words, "VAVIVOR", 690, 1084);
-    expectAt(words, "Saturday,", 70 * 115, 1084);
     expectAt(words, "File:", 690, 1084 + 2 * 322);
     for (int p = 1; p <= pages; ++p) {
         expectAt(words, "Page", 47 * 115, 59 * 271, p);
@@ -92,9 +91,6 @@ TEST(QtPrinterPageTest, TheCatalogueBreaksPagesAndNumbersThemOnPaper) {
             expectAt(words, "Record", 690, 1084, p); // the column headings again
         }
     }
-    const Word* last = find(words, "40", pages);
-    ASSERT_NE(last, nullptr);
-    EXPECT_NEAR(last->x, kLeftMargin + 690 / 20.0, 1.5);
 }
 
 TEST(QtPrinterPageTest, AFileThatCannotBeWrittenIsAFailureAndTheNextDocumentStartsAfresh) {
@@ -113,16 +109,11 @@ TEST(QtPrinterPageTest, WithoutAPrinterEachDocumentIsANewPdf) {
     QTemporaryDir dir;
     QtPrinterPage page;
     page.setPdfFolder(dir.filePath(QStringLiteral("Vavivor")));
-    std::vector<std::string> reports;
-    page.setReport([&](const std::string& text) { reports.push_back(text); });
     for (int i = 0; i < 2; ++i) {
         page.printText("VAVIVOR", true);
         ASSERT_TRUE(page.endDoc()) << page.failure();
     }
     EXPECT_EQ(QDir(page.pdfFolder()).entryList({QStringLiteral("vavivor-*.pdf")}).size(), 2);
-    ASSERT_EQ(reports.size(), 2U);
-    EXPECT_EQ(reports[1],
-              "Printed to " + QDir::toNativeSeparators(page.lastPdfPath()).toStdString());
 }
 
 } // namespace
