@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QListWidget>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -79,6 +80,28 @@ private slots:
             QCOMPARE(p.printed(), printed);
         }
         QVERIFY(p.rig.platform.dialogs.shown.empty());
+    }
+
+    // Cancelling the printer dialog, from the pause's PRINT or from File > Print, prints
+    // nothing and says nothing.
+    void aCancelledPrinterDialogPrintsNothing() {
+        QtPrintRig p;
+        p.dialogs.setAlwaysShowPrinterDialog(true);
+        QString title;
+        const auto cancel = [&title](QWidget* w) {
+            QVERIFY(qobject_cast<QPrintDialog*>(w) != nullptr);
+            title = w->windowTitle();
+            qobject_cast<QDialog*>(w)->reject();
+        };
+        answerModals({[](QWidget* w) { click(w, "cmdZELDprint"); }, cancel});
+        showPrintChoice(p.rig.state, p.services);
+        QCOMPARE(title, QStringLiteral("VAVIVOR PRINT"));
+        answerModals({cancel});
+        mnuZELprint_Click(p.rig.state, p.services);
+        QCOMPARE(title, QStringLiteral("VAVIVOR: GRAPHICS PRINT"));
+        QVERIFY(!p.printed());
+        QVERIFY(p.rig.platform.dialogs.shown.empty());
+        QVERIFY(p.rig.controls.statusLines.empty());
     }
 
     // SELECT prints the chosen file, or every file when none is chosen; ALL every file; a
