@@ -31,17 +31,14 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY2(QFileInfo::exists(kCollection), qPrintable(kCollection));
         m_engine = std::make_unique<QHelpEngineCore>(kCollection);
         m_engine->setReadOnly(true);
         QVERIFY2(m_engine->setupData(), qPrintable(m_engine->error()));
-        QCOMPARE(m_engine->registeredDocumentations(), QStringList{kNamespace});
     }
 
-    void cleanupTestCase() { m_engine.reset(); }
-
-    // Every context number of the window's controls and menus leads to a page of the help.
-    void everyTopicNumberHasAPage() {
+    // Every context number of the window's controls and menus leads to a page of the help, and
+    // every page finds every picture and page it refers to.
+    void topicsAndLinksLeadToPages() {
         for (const int topic :
              {10,  20,  30,  40,  50,  60,  70,  72,  80,  82,  90,  92,  100, 110, 111,
               112, 113, 114, 115, 116, 117, 120, 130, 140, 150, 200, 210, 300, 400, 402,
@@ -52,51 +49,38 @@ private slots:
             page.setFragment({});
             QVERIFY2(!m_engine->fileData(page).isEmpty(), qPrintable(page.toString()));
         }
-    }
-
-    // Every page of the collection finds every picture and page it refers to.
-    void pagesFindTheirPicturesAndLinks() {
         const QList<QUrl> pages = m_engine->files(kNamespace, QString(), QStringLiteral("html"));
         QVERIFY(pages.size() > 1);
         for (const QUrl& page : pages) {
             const QByteArray html = m_engine->fileData(page);
             static const QRegularExpression reference(
                 QStringLiteral(R"re((src|href)="([^"#:]+)(#[^"]*)?")re"));
-            int pictures = 0;
             for (const auto& match : reference.globalMatch(QString::fromUtf8(html))) {
                 const QUrl target = page.resolved(QUrl(match.captured(2)));
                 const QByteArray data = m_engine->fileData(target);
                 QVERIFY2(!data.isEmpty(),
                          qPrintable(page.toString() + " refers to " + target.toString()));
-                if (match.captured(1) == QLatin1String("src")) {
-                    QVERIFY2(!QImage::fromData(data).isNull(), qPrintable(target.toString()));
-                    ++pictures;
-                }
-            }
-            if (page.fileName() == QLatin1String("genes.html")) {
-                QCOMPARE(pictures, 40);
+                QVERIFY2(match.captured(1) == "href" || !QImage::fromData(data).isNull(),
+                         qPrintable(target.toString()));
             }
         }
     }
 
+    // One window, on the view or the topic asked for; an unknown topic shows the contents.
     void viewerOpensOneWindowOnTheRequestedViewOrTopic() {
         QtHelpViewer viewer;
         viewer.showHelp(kCollection.toStdString(), HelpView::Contents);
         HelpWindow* window = viewer.window();
         QVERIFY(window && window->isVisible());
         QCOMPARE(window->currentPage().fileName(), QStringLiteral("index.html"));
-        for (const HelpView view : {HelpView::Index, HelpView::Find, HelpView::Contents}) {
-            viewer.showHelp(kCollection.toStdString(), view);
-            QCOMPARE(viewer.window(), window);
-            QCOMPARE(window->currentView(), view);
-        }
-        for (const auto& [topic, page] : {std::pair{999, "index.html"},
-                                          {50, "screens.html#mutations"},
-                                          {113, "genes.html#gene4"}}) {
-            viewer.showTopic(kCollection.toStdString(), topic);
-            QCOMPARE(viewer.window(), window);
-            QCOMPARE(window->currentPage().toString().section('/', -1), QLatin1String(page));
-        }
+        viewer.showHelp(kCollection.toStdString(), HelpView::Find);
+        QCOMPARE(viewer.window(), window);
+        QCOMPARE(window->currentView(), HelpView::Find);
+        viewer.showTopic(kCollection.toStdString(), 113);
+        QCOMPARE(viewer.window(), window);
+        QCOMPARE(window->currentPage().toString().section('/', -1), "genes.html#gene4");
+        viewer.showTopic(kCollection.toStdString(), 999);
+        QCOMPARE(window->currentView(), HelpView::Contents);
     }
 
     void unusableHelpFileIsReported_data() {
@@ -111,11 +95,9 @@ private slots:
         const QLatin1String kind(QTest::currentDataTag());
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("ZelHelp.qhc"));
-        const QByteArray garbage("This is no help collection.\n");
         QFile file(path);
         if (kind == QLatin1String("garbage")) {
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(garbage);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no help\n") == 8);
             file.close();
         } else if (kind == QLatin1String("folder")) {
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ZelHelp.qhc")));
@@ -130,10 +112,7 @@ private slots:
         QVERIFY2(message.contains(reason), qPrintable(message));
         QVERIFY(message.contains(QDir::toNativeSeparators(path)));
         QVERIFY(!viewer.window());
-        if (kind == QLatin1String("garbage")) {
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            QCOMPARE(file.readAll(), garbage); // left as it was
-        }
+        QVERIFY(kind != QLatin1String("garbage") || QFileInfo(path).size() == 8); // left alone
     }
 
     // In the build folder the program folder is the programs' own folder, because the help
