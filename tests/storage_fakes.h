@@ -14,25 +14,20 @@ namespace vavivor {
 
 // The storage windows as plain fields.
 struct FakeStoreChoice : StoreChoiceView {
-    void setStoreEntries(const std::vector<std::string>& paths) override {
-        entries = paths;
-        ++fills;
-    }
+    void setStoreEntries(const std::vector<std::string>& paths) override { entries = paths; }
     std::vector<std::string> entries;
-    int fills = 0;
 };
 
 struct FakeCatalogue : CatalogueView {
     void clearRows() override { rows.clear(); }
     void addRow(const std::string& line) override { rows.push_back(line); }
     int selectedRow() const override { return selected; }
-    void setStoreCaption(const std::string& caption) override { storeCaption = caption; }
+    void setStoreCaption(const std::string&) override {}
     void showWindow() override { visible = true; }
     void hideWindow() override { visible = false; }
 
     std::vector<std::string> rows;
     int selected = -1;
-    std::string storeCaption;
     bool visible = false;
 };
 
@@ -53,12 +48,6 @@ inline StorageRecord makeRecord(bool sequence, const std::string& description, c
     return record;
 }
 
-inline QByteArray recordBytes(const StorageRecord& record) {
-    const RecordBytes bytes = encodeRecord(record);
-    return QByteArray(reinterpret_cast<const char*>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
-}
-
 inline QByteArray fileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -71,12 +60,16 @@ inline void writeBytes(const std::string& path, const QByteArray& bytes) {
     }
 }
 
-inline void writeRecords(const std::string& path, const std::vector<StorageRecord>& records) {
+// The records, then `tail`: the start of a record that was never finished.
+inline void writeRecords(const std::string& path, const std::vector<StorageRecord>& records,
+                         const QByteArray& tail = {}) {
     QByteArray bytes;
     for (const auto& record : records) {
-        bytes += recordBytes(record);
+        const RecordBytes encoded = encodeRecord(record);
+        bytes.append(reinterpret_cast<const char*>(encoded.data()),
+                     static_cast<qsizetype>(encoded.size()));
     }
-    writeBytes(path, bytes);
+    writeBytes(path, bytes + tail);
 }
 
 } // namespace vavivor
