@@ -20,7 +20,7 @@ public:
     void setGeneNameCaption(int gene, const std::string& caption) override;
     void setGeneValueCaption(int gene, const std::string& caption) override;
     bool autoPrintTicked() const override { return autoPrintBox; }
-    void setSaveEnabled(bool enabled) override { saveEnabled = enabled; }
+    void setSaveEnabled(bool /*enabled*/) override {}
     void setLoadEnabled(bool enabled) override { loadEnabled = enabled; }
     void setReviewVisible(bool visible) override { reviewVisible = visible; }
     void showRecordLabels(bool visible) override { recordLabelsVisible = visible; }
@@ -38,7 +38,6 @@ public:
     std::array<std::string, kGeneCount> names;
     std::array<std::string, kGeneCount> values;
     bool autoPrintBox = false;
-    bool saveEnabled = false;
     bool loadEnabled = true;
     bool reviewVisible = false;
     bool recordLabelsVisible = false;

@@ -14,7 +14,6 @@ LogicRig::LogicRig() {
     }
     fillEditor(state.genome, controls);
     state.genome.editorReady = true;
-    controls.saveEnabled = false;
 }
 
 void LogicRig::setEditor(const GeneSet& genes) {

@@ -82,9 +82,6 @@ RecordingPrinterPage::Item RecordingPrinterPage::make(Item::Kind kind) const {
     item.kind = kind;
     item.x = m_x;
     item.y = m_y;
-    item.fontName = m_fontName;
-    item.fontSize = m_fontSize;
-    item.bold = m_bold;
     item.page = m_page;
     return item;
 }
@@ -96,7 +93,6 @@ double RecordingPrinterPage::textWidth(const std::string& text) const {
 void RecordingPrinterPage::printText(const std::string& text, bool lineEnd) {
     Item item = make(Item::Kind::Text);
     item.text = text;
-    item.lineEnd = lineEnd;
     items.push_back(item);
     if (lineEnd) {
         m_x = 0.0;

@@ -55,7 +55,8 @@ public:
     int choicesAsked = 0;
 };
 
-// A printer that keeps every item with the font and position it was printed with.
+// A printer that keeps every item with the position it was printed at; the font size sets the
+// line height and text widths.
 class RecordingPrinterPage : public PrinterPage {
 public:
     struct Item {
@@ -63,17 +64,13 @@ public:
         std::string text;
         double x = 0.0;
         double y = 0.0;
-        std::string fontName;
-        double fontSize = 0.0;
-        bool bold = false;
-        bool lineEnd = false;
         int page = 1;
         double size = 0.0;            // Picture
         std::size_t pictureItems = 0; // Picture: how many items it held
     };
 
-    void setFontName(const std::string& name) override { m_fontName = name; }
-    void setFontBold(bool bold) override { m_bold = bold; }
+    void setFontName(const std::string& /*name*/) override {}
+    void setFontBold(bool /*bold*/) override {}
     void setFontSize(double points) override { m_fontSize = points; }
     double currentX() const override { return m_x; }
     double currentY() const override { return m_y; }
@@ -101,9 +98,7 @@ public:
 private:
     Item make(Item::Kind kind) const;
 
-    std::string m_fontName = "Arial";
     double m_fontSize = 10.0;
-    bool m_bold = false;
     double m_x = 0.0;
     double m_y = 0.0;
     int m_page = 1;
