@@ -17,9 +17,9 @@ namespace {
 using Item = RecordingPrinterPage::Item;
 using Kind = Item::Kind;
 
-constexpr double kLine14 = 14 * 23.0;
-constexpr double kLine12 = 12 * 23.0;
-constexpr double kLine10 = 10 * 23.0;
+constexpr double kLine14 = RecordingPrinterPage::lineHeight(14);
+constexpr double kLine12 = RecordingPrinterPage::lineHeight(12);
+constexpr double kLine10 = RecordingPrinterPage::lineHeight(10);
 // File heading, its empty line, the column headings and theirs.
 constexpr double kFileHeadLines = 2 * kLine14 + 2 * kLine12;
 

@@ -10,8 +10,7 @@ namespace {
 using Item = RecordingPrinterPage::Item;
 using Kind = Item::Kind;
 
-// Lines of the recording page are points x 23 twips high.
-constexpr double kLine12 = 12 * 23.0;
+constexpr double kLine12 = RecordingPrinterPage::lineHeight(12);
 constexpr double kGenesY = 43 * 271.0;
 
 class GraphicsPrintTest : public ::testing::Test {

@@ -85,7 +85,7 @@ public:
     std::string failure() const override { return failText; }
 
     // The height of one text line in twips for a font of `points`.
-    static double lineHeight(double points) { return points * 23.0; }
+    static constexpr double lineHeight(double points) { return points * 23.0; }
     // The width of `text` in twips in the current font, roughly.
     double textWidth(const std::string& text) const;
 
