@@ -197,9 +197,9 @@ void deleteRecord(ProgramState& state, Services& services, CatalogueView& view, 
 
 void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view) {
     const std::int16_t n = selectedRecord(state, services, view);
-    if (n > 0) {
+    if (n > 0 && readRecord(state, services, n)) {
         view.hideWindow();
-        loadRecord(state, services, n);
+        showLoadedRecord(state, services, n);
     }
 }
 

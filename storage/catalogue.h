@@ -32,15 +32,16 @@ std::int16_t selectedRecord(const ProgramState& state, Services& services,
                             const CatalogueView& view);
 
 // Record n of the current storage file into sequenceShown, centralPos and (for a sequence)
-// cellPos. A record that cannot be read, or whose positions are not all whole numbers 1..9,
-// is refused with a message and changes nothing; returns whether it was taken.
+// cellPos, each position rounded to a whole number. A record that cannot be read, or a position
+// that is not finite or rounds outside 1..9, is refused with a message and changes nothing;
+// returns whether it was taken.
 bool readRecord(ProgramState& state, Services& services, int n);
 
 // readRecord, then showLoadedRecord. Returns whether the record was shown.
 bool loadRecord(ProgramState& state, Services& services, int n);
 
 // A record's figures into sequenceShown, centralPos and (for a sequence) cellPos, as loading
-// takes them; false, changing nothing, when a position is not a whole number 1..9.
+// takes them; false, changing nothing, when a position does not round to a whole number 1..9.
 bool takeRecord(ProgramState& state, const StorageRecord& record);
 
 // What loading shows of the record just taken: the gene editor, the relatives or review
@@ -55,7 +56,8 @@ void confirmDelete(ProgramState& state, Services& services, DeleteView& view, in
 void deleteRecord(ProgramState& state, Services& services, CatalogueView& view, int n);
 
 // The catalogue's events.
-// Double-click on a row, or Record > Load: the selected record, the catalogue hidden.
+// Double-click on a row, or Record > Load: the selected record, the catalogue hidden. A record
+// that is refused leaves the catalogue open, so that another can be chosen.
 void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view);
 // Record > Delete: the confirmation for the selected record; the catalogue stays open. The
 // confirmation window is asked for only when a record is selected.

@@ -90,11 +90,13 @@ std::int16_t storedPosition(float cell) {
 std::optional<GeneSet> figureGenes(const StorageRecord& record, int f) {
     GeneSet genes{};
     for (int g = 0; g < kGeneCount; ++g) {
-        const float cell = record.cell(f, g);
-        if (!isValidPosition(cell)) {
+        // A stored position is rounded as every reader rounds it (halves to even), so that
+        // 5.0000005 or 4.5 written by another program reads as the catalogue shows it.
+        const std::optional<std::int16_t> position = toInt16(record.cell(f, g));
+        if (!position || !isValidPosition(*position)) {
             return std::nullopt;
         }
-        genes[g] = static_cast<std::int16_t>(cell);
+        genes[g] = *position;
     }
     return genes;
 }

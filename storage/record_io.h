@@ -45,7 +45,8 @@ RecordBytes encodeRecord(const StorageRecord& record);
 // outside the signed 16-bit range.
 std::int16_t storedPosition(float cell);
 
-// The positions of figure f, or nothing when a cell is not a whole number 1..9.
+// The positions of figure f, each cell rounded to a whole number (halves to even), or nothing
+// when a cell is not finite or rounds outside 1..9.
 std::optional<GeneSet> figureGenes(const StorageRecord& record, int f);
 
 // The description as UTF-8, all 20 characters including the padding blanks.

@@ -263,9 +263,25 @@ TEST_F(StorageTest, DeletingRecordsFromTheTopDownDisablesLoadingAtRecordOne) {
     EXPECT_EQ(fileBytes(defaultStore()).left(2), QByteArray("\xFF\xFF"));
 }
 
+TEST_F(StorageTest, StoredPositionsAreRoundedAsTheCatalogueShowsThem) {
+    StorageRecord chain = makeRecord(true, "written elsewhere", startGenes());
+    chain.cell(0, 1) = 4.5F;       // a half goes to the even neighbour
+    chain.cell(0, 2) = 5.0000005F; // a float a little off a whole number
+    chain.cell(24, 7) = 8.5F;      // the last mutant, last gene
+    writeRecords(defaultStore(), {chain});
+    startUp();
+    showCatalogue(rig.state, rig.services, catalogue);
+    EXPECT_EQ(catalogue.rows[0].substr(26, 9), "5  4  5  ");
+    catalogue.selected = 0;
+    loadSelectedRecord(rig.state, rig.services, catalogue);
+    EXPECT_FALSE(catalogue.visible);
+    EXPECT_EQ(rig.state.genome.centralPos, (GeneSet{5, 4, 5, 5, 5, 5, 5, 5}));
+    EXPECT_EQ(rig.state.genome.cellPos[24][7], 8);
+}
+
 class DamagedRecordTest : public StorageTest, public ::testing::WithParamInterface<float> {};
 
-TEST_P(DamagedRecordTest, IsListedButNeverDrawn) {
+TEST_P(DamagedRecordTest, IsListedButNeverDrawnAndTheCatalogueStaysOpen) {
     StorageRecord damaged = makeRecord(true, "damaged", startGenes());
     damaged.cell(13, 4) = GetParam(); // deep inside the sequence
     writeRecords(defaultStore(), {damaged});
@@ -274,14 +290,18 @@ TEST_P(DamagedRecordTest, IsListedButNeverDrawn) {
     const std::size_t items = rig.picture().picture().items().size();
     showCatalogue(rig.state, rig.services, catalogue);
     EXPECT_EQ(catalogue.rows.size(), 1U);
-    EXPECT_FALSE(loadRecord(rig.state, rig.services, 1));
+    catalogue.selected = 0;
+    loadSelectedRecord(rig.state, rig.services, catalogue);
+    EXPECT_TRUE(catalogue.visible) << "another record can be chosen";
     EXPECT_NE(message().find("Record 1 of the storage file " + defaultStore()), std::string::npos);
     EXPECT_EQ(rig.picture().picture().items().size(), items) << "nothing drawn";
     EXPECT_EQ(rig.state.genome.cellPos, cells);
 }
 
+// Not finite, or rounding to 10 or to 0.
 INSTANTIATE_TEST_SUITE_P(Positions, DamagedRecordTest,
-                         ::testing::Values(std::numeric_limits<float>::quiet_NaN(), 10.0F, 4.5F));
+                         ::testing::Values(std::numeric_limits<float>::quiet_NaN(),
+                                           std::numeric_limits<float>::infinity(), 9.5F, 0.5F));
 
 // ---- Changing and deleting storage files
 
