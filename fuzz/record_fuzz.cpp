@@ -17,11 +17,13 @@ void check(bool condition) {
     }
 }
 
-// The five bytes that have no character in Windows-1252 and are shown as '?'.
-bool hasUndefinedByte(const StorageRecord& record) {
+// The five bytes that have no character in Windows-1252 and are shown as '?', and the control
+// bytes, shown as their pictures.
+bool hasShownByte(const StorageRecord& record) {
     return std::any_of(record.description.begin(), record.description.end(), [](char c) {
         const auto b = static_cast<unsigned char>(c);
-        return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+        return b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D || b < 0x20 ||
+               b == 0x7F;
     });
 }
 
@@ -47,12 +49,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string description = descriptionText(record);
     check(isUtf8(description));
     check(characterCount(description) == kDescriptionSize);
-    if (!hasUndefinedByte(record)) {
+    if (!hasShownByte(record)) {
         check(encodeDescription(description) == record.description);
     }
 
     const std::string line = catalogueLine(1, record);
     check(isUtf8(line));
+    check(std::count(line.begin(), line.end(), '\t') == 2);
+    check(line.find_first_of(std::string("\n\r\0", 3)) == std::string::npos);
     check(line.starts_with(record.isSequence() ? "  1M\t" : "  1R\t"));
     return 0;
 }

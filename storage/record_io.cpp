@@ -102,7 +102,25 @@ std::optional<GeneSet> figureGenes(const StorageRecord& record, int f) {
 }
 
 std::string descriptionText(const StorageRecord& record) {
-    return fromWindows1252(std::string_view(record.description.data(), kDescriptionSize));
+    const std::string text =
+        fromWindows1252(std::string_view(record.description.data(), kDescriptionSize));
+    // A control byte (written by another program) would break a catalogue line into columns
+    // or lines that are not there; it is shown as its picture (TAB as U+2409, NUL as U+2400,
+    // DEL as U+2421). Bytes of multi-byte UTF-8 characters are never below 0x80.
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20U || b == 0x7FU) {
+            const unsigned picture = b == 0x7FU ? 0x2421U : 0x2400U + b;
+            shown += static_cast<char>(0xE0U | (picture >> 12U));
+            shown += static_cast<char>(0x80U | ((picture >> 6U) & 0x3FU));
+            shown += static_cast<char>(0x80U | (picture & 0x3FU));
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
 }
 
 std::string fromWindows1252(std::string_view bytes) {

@@ -49,7 +49,9 @@ std::int16_t storedPosition(float cell);
 // when a cell is not finite or rounds outside 1..9.
 std::optional<GeneSet> figureGenes(const StorageRecord& record, int f);
 
-// The description as UTF-8, all 20 characters including the padding blanks.
+// The description as UTF-8, all 20 characters including the padding blanks; a control byte
+// shows as its picture from the Control Pictures block (TAB as U+2409), the file's bytes
+// unchanged.
 std::string descriptionText(const StorageRecord& record);
 
 // The 20 bytes of a description typed as UTF-8, padded with blanks; nothing when a character

@@ -222,6 +222,15 @@ TEST(CatalogueLineTest, NumberedAlignedAndUnreadablePositionsAsQuestionMarks) {
     EXPECT_EQ(catalogueLine(12, single).substr(26), "?  4  ?  4  5  6  7  9  ");
 }
 
+TEST(CatalogueLineTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColumns) {
+    StorageRecord record = makeRecord(false, "", startGenes());
+    const std::string written("a\tb\nc\rd\0e\x7f", 10);
+    std::copy(written.begin(), written.end(), record.description.begin());
+    const std::string line = catalogueLine(1, record);
+    EXPECT_EQ(line.substr(0, 25), "  1R\ta\u2409b\u240Ac\u240Dd\u2400e\u2421");
+    EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2);
+}
+
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
     // Behind the records more than half a record, but not a whole one.
     writeRecords(defaultStore(),
