@@ -19,6 +19,7 @@ void beginScreenFigures(ProgramState& state) {
     state.renderer.startAngle = kStartAngle;
     state.screen.surface().setLineWidth(1);
     state.renderer.refLength = state.screen.fullScreen() ? kFullRefLength : kCellRefLength;
+    state.selection.screenDrawn[state.screen.curPic] = true;
 }
 
 void drawScreenFigure(ProgramState& state, Services& services, double x, double y, int number,

@@ -12,7 +12,7 @@ namespace vavivor {
 void startBreedingClick(ProgramState& state, Services& services);
 
 // Line width 1, startAngle and the refLength of the visible area's layout: the set-up of every
-// breeding screen before its first figure.
+// breeding screen before its first figure, after which the area's figures can be picked.
 void beginScreenFigures(ProgramState& state);
 
 // One figure of a breeding screen from geneValue: at (x, y) in a grid cell, or filling the

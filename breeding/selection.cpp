@@ -53,7 +53,7 @@ void takeCell(ProgramState& state, Services& services, int k) {
 void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y) {
     ScreenState& screen = state.screen;
     SelectionState& selection = state.selection;
-    if (shift != 0 || screen.fullScreen()) {
+    if (shift != 0 || screen.fullScreen() || !selection.screenDrawn[screen.curPic]) {
         return;
     }
     DrawingSurface& surface = screen.surface();

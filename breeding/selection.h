@@ -25,7 +25,8 @@ std::optional<GridCell> hitCell(float x, float y, int cellSize = kCellSize, int 
 
 // A mouse button going down on the main picture area: a left click picks the cell under the
 // mouse on a grid screen, a right click undoes the pick. Clicks with Shift, Ctrl or Alt, with
-// other buttons or in the full-screen layout do nothing.
+// other buttons, in the full-screen layout or before any breeding screen has been drawn on
+// the area do nothing.
 void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y);
 
 // The outline of the cell (column, row counted from the bottom) in `colour`.

@@ -55,6 +55,9 @@ struct SelectionState {
     std::int16_t selCol = 0;
     std::int16_t selRow = 0;                                          // counted from the bottom
     std::array<std::array<std::int16_t, kGridN>, kGridN> innerCell{}; // [column][row]
+    // Whether a breeding screen has been drawn on each picture area since the start: before
+    // that there are no figures to pick, and a click does nothing.
+    std::array<bool, 2> screenDrawn{false, false};
 };
 
 // The storage list and the bookkeeping of the current storage file.

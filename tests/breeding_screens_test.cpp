@@ -246,7 +246,13 @@ TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
     EXPECT_EQ(rig.pics[0].lineWidth(), 1);
 }
 
-TEST_F(PickTest, ShiftOtherButtonsAndClicksInFullScreenAreIgnored) {
+TEST_F(PickTest, ClicksBeforeAnyScreenWithShiftOtherButtonsOrInFullScreenAreIgnored) {
+    // The empty grid of the start has no figures: a pick would load genes nobody sees.
+    const GeneSet start = rig.controls.shownGenes();
+    click(4);
+    click(4, kRightButton);
+    EXPECT_TRUE(frames().empty());
+    EXPECT_EQ(rig.controls.shownGenes(), start);
     draw(cmdZELMdraw_Click);
     click(12); // a pick to undo or move
     for (const auto& [button, shift, fullScreen] :
