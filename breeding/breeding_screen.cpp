@@ -20,6 +20,7 @@ void beginScreenFigures(ProgramState& state) {
     state.screen.surface().setLineWidth(1);
     state.renderer.refLength = state.screen.fullScreen() ? kFullRefLength : kCellRefLength;
     state.selection.screenDrawn[state.screen.curPic] = true;
+    state.breeding.autoPrintStopped = false;
 }
 
 void drawScreenFigure(ProgramState& state, Services& services, double x, double y, int number,

@@ -38,6 +38,9 @@ struct ScreenState {
 struct BreedingState {
     bool sequenceShown = false;
     std::int16_t autoPrint = 0;
+    // A page of this screen's Auto-Print run has failed: the rest of the run is drawn without
+    // printing, so that one unusable printer gives one message, not one per figure.
+    bool autoPrintStopped = false;
     // The last full-screen figure drawn on each picture area, kept after the area was cleared
     // so that it can still be exported.
     std::array<Picture, 2> lastFigure;

@@ -80,7 +80,7 @@ void printRelativesGenes(PrinterPage& page, const ProgramState& state) {
 
 } // namespace
 
-void graphicsPrint(ProgramState& state, Services& services) {
+bool graphicsPrint(ProgramState& state, Services& services) {
     PrinterPage& page = services.printer;
     PrintGrid& grid = state.print;
     grid.printFontSize = 12;
@@ -103,8 +103,15 @@ void graphicsPrint(ProgramState& state, Services& services) {
         printRelativesGenes(page, state);
     }
     if (!page.endDoc()) {
-        services.dialogs.message("The page was not printed: " + page.failure(), "VAVIVOR PRINT");
+        std::string text = "The page was not printed: " + page.failure();
+        if (state.breeding.autoPrint != 0 && state.screen.fullScreen()) {
+            text += "\nAuto-Print stops here: the other figures of this screen are drawn "
+                    "without printing.";
+        }
+        services.dialogs.message(text, "VAVIVOR PRINT");
+        return false;
     }
+    return true;
 }
 
 void mnuZELprint_Click(ProgramState& state, Services& services) {
@@ -122,7 +129,9 @@ void showPrintChoice(ProgramState& state, Services& services) {
 
 void printPause(ProgramState& state, Services& services) {
     if (state.breeding.autoPrint != 0) {
-        graphicsPrint(state, services);
+        if (!state.breeding.autoPrintStopped) {
+            state.breeding.autoPrintStopped = !graphicsPrint(state, services);
+        }
     } else {
         showPrintChoice(state, services);
     }

@@ -98,6 +98,22 @@ TEST(FullScreenPrintTest, PausesOrPrintsAfterEachFigure) {
     }
 }
 
+// A printer that refuses every page: one message for the run, not one per figure; the next
+// run tries again.
+TEST(FullScreenPrintTest, AutoPrintStopsAtTheFirstFailedPageOfARun) {
+    LogicRig rig;
+    rig.controls.autoPrintBox = true;
+    rig.state.screen.gridFlag[0] = 1;
+    rig.platform.printer.failingEndDocs = 100;
+    cmdZELRdraw_Click(rig.state, rig.services);
+    EXPECT_EQ(rig.platform.printer.documents, 1);
+    ASSERT_EQ(rig.platform.dialogs.messages().size(), 1U);
+    EXPECT_NE(rig.platform.dialogs.messages()[0].find("Auto-Print stops"), std::string::npos);
+    cmdZELRdraw_Click(rig.state, rig.services);
+    EXPECT_EQ(rig.platform.printer.documents, 2);
+    EXPECT_EQ(rig.platform.dialogs.messages().size(), 2U);
+}
+
 TEST(ReviewTest, RedrawsTheChainWithoutRandomNumbersLabelledByCell) {
     LogicRig rig;
     rig.platform.random.queueDraws(21);

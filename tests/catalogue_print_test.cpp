@@ -83,7 +83,7 @@ TEST_F(CatalogueTest, OneFileWithHeadingsAndItsLiveRecords) {
     }
     const std::string path = writeStore("one.zlr", records, 959);
     setList({path});
-    rig.platform.printer.failNextEndDoc = true;
+    rig.platform.printer.failingEndDocs = 1;
     print(1);
     EXPECT_EQ(
         rig.platform.dialogs.messages(),

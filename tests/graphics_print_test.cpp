@@ -118,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GraphicsPrintTest, MutationGridPrintsOneColumnPerCellAndARefusedPageIsReported) {
-    rig.platform.printer.failNextEndDoc = true;
+    rig.platform.printer.failingEndDocs = 1;
     print(0, true);
     const double headerY = kGenesY + 2 * kLine12;
     ASSERT_EQ(line(headerY).size(), 24U); // "GENES: Or. 1", then the cells from 2

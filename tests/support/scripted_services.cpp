@@ -130,8 +130,8 @@ bool RecordingPrinterPage::endDoc() {
     m_page = 1;
     m_x = 0.0;
     m_y = 0.0;
-    if (failNextEndDoc) {
-        failNextEndDoc = false;
+    if (failingEndDocs > 0) {
+        --failingEndDocs;
         failText = "the printer is out of paper";
         return false;
     }

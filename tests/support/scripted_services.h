@@ -92,7 +92,7 @@ public:
     // Items of finished documents, then of the document in progress.
     std::vector<Item> items;
     int documents = 0;
-    bool failNextEndDoc = false;
+    int failingEndDocs = 0; // how many of the next documents the printer refuses
     std::string failText;
 
 private:
