@@ -51,11 +51,17 @@ public:
         return saveRecord(rig.state, rig.services, findFreeRecord(rig.state.store));
     }
     std::string listText() const { return fileBytes(path("str-data.txt")).toStdString(); }
+    // Record > Delete on record n, then DELETE in the confirmation.
+    void deleteConfirmed(int n) {
+        confirmDelete(rig.state, rig.services, confirmation, n);
+        cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    }
 
     QTemporaryDir dir;
     LogicRig rig;
     FakeStoreChoice choice;
     FakeCatalogue catalogue;
+    FakeDeleteView confirmation;
 };
 
 // ---- Start-up and the storage list
@@ -216,7 +222,7 @@ std::string onFullDisk(rlim_t limit, const std::function<void()>& act, const Log
 }
 
 // A write that stops half-way leaves the file as it was and names the reason.
-TEST_F(StorageTest, ASaveOnAFullDiskLeavesTheFileAsItWasAndSaysWhy) {
+TEST_F(StorageTest, ASaveOrDeleteOnAFullDiskLeavesTheFileAsItWasAndSaysWhy) {
     // The freed record 2 rewritten, or record 3 appended, each stopped in its middle.
     for (const bool freed : {true, false}) {
         writeRecords(defaultStore(), {makeRecord(false, "one", startGenes()),
@@ -230,6 +236,12 @@ TEST_F(StorageTest, ASaveOnAFullDiskLeavesTheFileAsItWasAndSaysWhy) {
             << shown;
         EXPECT_EQ(fileBytes(defaultStore()), before) << "freed " << freed;
     }
+    // Deleting record 2, stopped after the first byte of its flag.
+    const QByteArray before = fileBytes(defaultStore());
+    const std::string shown = onFullDisk(
+        960 + 1, [this] { deleteConfirmed(2); }, rig);
+    EXPECT_NE(shown.find("File too large. Nothing has been deleted."), std::string::npos) << shown;
+    EXPECT_EQ(fileBytes(defaultStore()), before);
 }
 
 // ---- The catalogue, loading and deleting records
@@ -244,12 +256,14 @@ TEST(CatalogueLineTest, NumberedAlignedAndUnreadablePositionsAsQuestionMarks) {
 }
 
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
-    // Behind the records more than half a record, but not a whole one.
-    writeRecords(defaultStore(),
-                 {makeRecord(false, "one", startGenes()),
-                  makeRecord(true, "two", startGenes(), true),
-                  makeRecord(true, "three", startGenes())},
-                 QByteArray(700, '\0'));
+    // Behind the records more than half a record, but not a whole one. Any flag but 0 means
+    // deleted, 1 as well as the -1 that this program writes.
+    StorageRecord two = makeRecord(true, "two", startGenes());
+    two.deleted = 1;
+    writeRecords(
+        defaultStore(),
+        {makeRecord(false, "one", startGenes()), two, makeRecord(true, "three", startGenes())},
+        QByteArray(700, '\0'));
     startUp();
     showCatalogue(rig.state, rig.services, catalogue);
     ASSERT_EQ(catalogue.rows.size(), 2U);
@@ -274,14 +288,43 @@ TEST_F(StorageTest, DeletingRecordsFromTheTopDownDisablesLoadingAtRecordOne) {
     writeRecords(defaultStore(),
                  {makeRecord(false, "one", startGenes()), makeRecord(false, "two", startGenes())});
     startUp();
-    deleteRecord(rig.state, rig.services, catalogue, 1);
-    deleteRecord(rig.state, rig.services, catalogue, 2);
+    deleteConfirmed(1);
+    deleteConfirmed(2);
     EXPECT_TRUE(rig.controls.loadEnabled) << "record 1 went first";
     EXPECT_TRUE(catalogue.rows.empty());
     EXPECT_EQ(save("three"), 1);
-    deleteRecord(rig.state, rig.services, catalogue, 1);
+    deleteConfirmed(1);
     EXPECT_FALSE(rig.controls.loadEnabled);
     EXPECT_EQ(fileBytes(defaultStore()).left(2), QByteArray("\xFF\xFF"));
+}
+
+// DELETE deletes the record the confirmation showed, from the file it was read from, or nothing.
+TEST_F(StorageTest, ARecordThatChangedSinceItWasShownIsNotDeleted) {
+    const auto one = makeRecord(false, "one", startGenes());
+    writeRecords(defaultStore(), {one, makeRecord(false, "two", startGenes())});
+    writeRecords(path("b.zlr"), {makeRecord(false, "b one", startGenes())});
+    startUp();
+    // Meanwhile another copy has deleted record 2 and saved another record into its number.
+    confirmDelete(rig.state, rig.services, confirmation, 2);
+    writeRecords(defaultStore(), {one, makeRecord(false, "new", startGenes())});
+    const QByteArray before = fileBytes(defaultStore());
+    cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    EXPECT_EQ(message(), "Record 2 of the storage file " + defaultStore() +
+                             " has changed since it was shown; nothing has been deleted.");
+    EXPECT_EQ(fileBytes(defaultStore()), before);
+    EXPECT_EQ(catalogue.rows.size(), 2U) << "the list shows the file as it is now";
+
+    // Meanwhile another storage file has become the current one.
+    rig.platform.dialogs.shown.clear();
+    confirmDelete(rig.state, rig.services, confirmation, 1);
+    changeStore(rig.state, rig.services, choice, path("b.zlr"));
+    const QByteArray other = fileBytes(path("b.zlr"));
+    cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    EXPECT_NE(message().find("has changed since record 1 of the storage file " + defaultStore()),
+              std::string::npos)
+        << message();
+    EXPECT_EQ(fileBytes(path("b.zlr")), other);
+    EXPECT_EQ(fileBytes(defaultStore()), before);
 }
 
 class DamagedRecordTest : public StorageTest, public ::testing::WithParamInterface<float> {};
