@@ -101,11 +101,10 @@ int writeWhole(int fd, std::span<const std::uint8_t> bytes, off_t offset) {
     return reason;
 }
 
-// Opens for reading and writing (creating a missing file unless told not to), or for reading
-// when the file exists but may not be written, as a read should still work on a
-// write-protected file.
-bool openStore(QFile& file, bool forWriting, IfMissing ifMissing, const std::string& path,
-               std::string* error) {
+// Opens for reading, creating a missing file unless told not to. A file that may be created is
+// opened for writing as well where it can be, as the open creates it; a write-protected file
+// is still read.
+bool openStore(QFile& file, IfMissing ifMissing, const std::string& path, std::string* error) {
     if (const auto problem = windowsPathProblem(path)) {
         *error = "Could not open the storage file " + path + ": " + *problem + ".";
         return false;
@@ -119,12 +118,10 @@ bool openStore(QFile& file, bool forWriting, IfMissing ifMissing, const std::str
         *error = "Could not open the storage file " + path + ": the file does not exist.";
         return false;
     }
-    // A read that may not create the file does not need to be able to write it either.
-    const bool onlyRead = !forWriting && ifMissing == IfMissing::Fail;
-    if (!onlyRead && file.open(QIODevice::ReadWrite)) {
+    if (ifMissing == IfMissing::Create && file.open(QIODevice::ReadWrite)) {
         return true;
     }
-    if (!forWriting && file.exists() && file.open(QIODevice::ReadOnly)) {
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
         return true;
     }
     *error = failure("open", path, file);
@@ -192,7 +189,7 @@ bool scannedLive(const StoreContents& contents, int r) {
 std::optional<StoreContents> readStore(const std::string& path, std::string* error,
                                        IfMissing ifMissing) {
     QFile file(QString::fromStdString(path));
-    if (!openStore(file, false, ifMissing, path, error)) {
+    if (!openStore(file, ifMissing, path, error)) {
         return std::nullopt;
     }
     StoreContents contents;
@@ -210,7 +207,7 @@ std::optional<StoreContents>
 readStoreRecords(const std::string& path, std::string* error,
                  const std::function<void(int n, const StorageRecord& record)>& take) {
     QFile file(QString::fromStdString(path));
-    if (!openStore(file, false, IfMissing::Create, path, error)) {
+    if (!openStore(file, IfMissing::Create, path, error)) {
         return std::nullopt;
     }
     StoreContents contents;
@@ -229,7 +226,7 @@ std::optional<StoreContents> readExistingStore(const std::string& path, std::str
 std::optional<StorageRecord> readStoreRecord(const std::string& path, int n, std::string* error,
                                              IfMissing ifMissing) {
     QFile file(QString::fromStdString(path));
-    if (!openStore(file, false, ifMissing, path, error)) {
+    if (!openStore(file, ifMissing, path, error)) {
         return std::nullopt;
     }
     RecordBytes bytes{};

@@ -3,7 +3,6 @@
 
 #include <QTemporaryDir>
 #include <array>
-#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -26,23 +25,14 @@ class Saver {
 public:
     Saver(const std::string& file, int count, const std::string& name) {
         int out[2];
-        if (pipe2(out, O_CLOEXEC) != 0) {
-            ADD_FAILURE() << "no pipe";
-            return;
-        }
+        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        std::string program = VAVIVOR_STORE_SAVER;
-        std::string countText = std::to_string(count);
-        std::string fileText = file;
-        std::string nameText = name;
-        char* argv[] = {program.data(), fileText.data(), countText.data(), nameText.data(),
-                        nullptr};
-        if (posix_spawn(&m_pid, program.c_str(), &actions, nullptr, argv, environ) != 0) {
-            ADD_FAILURE() << "cannot start " << program;
-            m_pid = -1;
-        }
+        std::array<std::string, 4> args{VAVIVOR_STORE_SAVER, file, std::to_string(count), name};
+        std::array<char*, 5> argv{args[0].data(), args[1].data(), args[2].data(), args[3].data(),
+                                  nullptr};
+        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
         posix_spawn_file_actions_destroy(&actions);
         close(out[1]);
         m_out = out[0];
@@ -59,12 +49,8 @@ public:
     int finish(std::map<int, std::string>& saved) const {
         std::string text;
         char buffer[4096];
-        for (ssize_t got = 0; (got = read(m_out, buffer, sizeof buffer)) != 0;) {
-            if (got > 0) {
-                text.append(buffer, static_cast<std::size_t>(got));
-            } else if (errno != EINTR) {
-                break;
-            }
+        for (ssize_t got = 0; (got = read(m_out, buffer, sizeof buffer)) > 0;) {
+            text.append(buffer, static_cast<std::size_t>(got));
         }
         waitpid(m_pid, nullptr, 0);
         int reported = 0;
