@@ -170,23 +170,53 @@ void confirmDelete(ProgramState& state, Services& services, DeleteView& view, in
     }
     view.setRecordCaptions(std::to_string(n), record->isSequence() ? "True" : "False",
                            descriptionText(*record));
+    view.setShownRecord({state.store.currentStore, n, encodeRecord(*record)});
     view.showWindow();
 }
 
-void deleteRecord(ProgramState& state, Services& services, CatalogueView& view, int n) {
+void deleteRecord(ProgramState& state, Services& services, CatalogueView& view,
+                  const ShownRecord& shown) {
     StoreState& store = state.store;
-    std::string error;
-    {
-        StoreLock lock(store.currentStore);
-        if (!lock.acquire(&error) || !markRecordDeleted(store.currentStore, n, &error)) {
+    const int n = shown.number;
+    const std::string shownAs = std::to_string(n) + " of the storage file " + shown.path;
+    std::string refusal;
+    if (shown.path != store.currentStore) {
+        refusal = "The current storage file has changed since record " + shownAs +
+                  " was shown; nothing has been deleted.";
+    } else {
+        // The record is read again under the lock, so that the record deleted is the one the
+        // user saw.
+        StoreLock lock(store.currentStore, IfMissing::Fail);
+        std::string error;
+        if (!lock.acquire(&error)) {
+            services.dialogs.message(error + " Nothing has been deleted.", kStoreFileTitle);
+            return;
+        }
+        const auto now = readStoreRecord(store.currentStore, n, &error, IfMissing::Fail);
+        if (!now || encodeRecord(*now) != shown.bytes) {
+            refusal = "Record " + shownAs +
+                      " has changed since it was shown; nothing has been "
+                      "deleted.";
+        } else if (!markRecordDeleted(store.currentStore, n, &error)) {
             services.dialogs.message(error + " Nothing has been deleted.", kStoreFileTitle);
             return;
         }
     }
+    // The list shows the file as it is now, under its name.
+    const auto refill = [&] {
+        if (fillCatalogue(state, services, view)) {
+            view.setStoreCaption("Storage file: " + store.currentStore);
+        }
+    };
+    if (!refusal.empty()) {
+        services.dialogs.message(refusal, kStoreFileTitle);
+        refill();
+        return;
+    }
     if (n >= 0 && static_cast<std::size_t>(n) < store.recordUsed.size()) {
         store.recordUsed[static_cast<std::size_t>(n)] = 0;
     }
-    fillCatalogue(state, services, view);
+    refill();
     if (n == store.nextRecord - 1) {
         store.nextRecord = static_cast<std::int16_t>(store.nextRecord - 1);
         if (store.nextRecord == 1) {
@@ -213,9 +243,9 @@ void deleteSelectedRecord(ProgramState& state, Services& services, const Catalog
 
 void cmdFMDdel_Click(ProgramState& state, Services& services, DeleteView& confirmation,
                      CatalogueView& view) {
-    const std::int16_t n = captionNumber(confirmation.recordNumberCaption());
+    const ShownRecord shown = confirmation.shownRecord();
     confirmation.hideWindow();
-    deleteRecord(state, services, view, n);
+    deleteRecord(state, services, view, shown);
 }
 
 } // namespace vavivor

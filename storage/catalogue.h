@@ -48,12 +48,17 @@ bool takeRecord(ProgramState& state, const StorageRecord& record);
 // screen, and its number n in Label2 and Label3.
 void showLoadedRecord(ProgramState& state, Services& services, int n);
 
-// The record-deletion window for record n with its number, kind and description.
+// The record-deletion window for record n with its number, kind and description; the window
+// keeps the record as it was read.
 void confirmDelete(ProgramState& state, Services& services, DeleteView& view, int n);
 
-// Marks record n deleted (only its flag changes), refills the catalogue and keeps nextRecord
-// and the Load/Delete item up to date.
-void deleteRecord(ProgramState& state, Services& services, CatalogueView& view, int n);
+// Marks the record shown deleted (only its flag changes), refills the catalogue and keeps
+// nextRecord and the Load/Delete item up to date. When the current storage file is no longer
+// the one the record was shown from, or the record is no longer the one shown (another copy
+// of the program has deleted it and saved another in its place), a message says so, the
+// catalogue is refilled and nothing is deleted.
+void deleteRecord(ProgramState& state, Services& services, CatalogueView& view,
+                  const ShownRecord& shown);
 
 // The catalogue's events.
 // Double-click on a row, or Record > Load: the selected record, the catalogue hidden. A record
@@ -63,7 +68,7 @@ void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& 
 // confirmation window is asked for only when a record is selected.
 void deleteSelectedRecord(ProgramState& state, Services& services, const CatalogueView& view,
                           const std::function<DeleteView&()>& confirmation);
-// DELETE in the confirmation: the record whose number it shows.
+// DELETE in the confirmation: the record it shows.
 void cmdFMDdel_Click(ProgramState& state, Services& services, DeleteView& confirmation,
                      CatalogueView& view);
 

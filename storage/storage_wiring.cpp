@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QPointer>
 #include <memory>
+#include <string>
 #include <utility>
 
 namespace vavivor {
@@ -54,6 +55,26 @@ public:
         return *m_confirmation;
     }
 
+    // After a command that may have made another storage file current: a confirmation shown
+    // for a record of the old file is closed, and an open catalogue lists the new file under
+    // its name.
+    void storeCommandDone(const std::string& before) {
+        if (m_window.state().store.currentStore == before) {
+            return;
+        }
+        if (!m_confirmation.isNull()) {
+            m_confirmation->hideWindow();
+        }
+        if (!m_catalogue.isNull() && m_catalogue->isVisible()) {
+            if (fillCatalogue(m_window.state(), m_window.services(), *m_catalogue)) {
+                m_catalogue->setStoreCaption("Storage file: " +
+                                             m_window.state().store.currentStore);
+            } else {
+                m_catalogue->hideWindow();
+            }
+        }
+    }
+
 private:
     ZelMain& m_window;
     std::function<void()> m_printCatalogue;
@@ -82,10 +103,16 @@ void connectStorage(ZelMain& window, StoreChoiceView& storeChoice,
     onTriggered(window, "mnuZELload", [main, windows] {
         showCatalogue(main->state(), main->services(), windows->catalogue());
     });
-    onTriggered(window, "mnuZELchng",
-                [main, choice] { mnuZELchng_Click(main->state(), main->services(), *choice); });
-    onTriggered(window, "mnuZELdel",
-                [main, choice] { mnuZELdel_Click(main->state(), main->services(), *choice); });
+    onTriggered(window, "mnuZELchng", [main, choice, windows] {
+        const std::string before = main->state().store.currentStore;
+        mnuZELchng_Click(main->state(), main->services(), *choice);
+        windows->storeCommandDone(before);
+    });
+    onTriggered(window, "mnuZELdel", [main, choice, windows] {
+        const std::string before = main->state().store.currentStore;
+        mnuZELdel_Click(main->state(), main->services(), *choice);
+        windows->storeCommandDone(before);
+    });
     window.setStorageStartUp(
         [main, choice] { storageStartUp(main->state(), main->services(), *choice); });
 }

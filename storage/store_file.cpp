@@ -7,6 +7,11 @@
 #include <QString>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace vavivor {
@@ -18,11 +23,88 @@ std::string failure(const std::string& verb, const std::string& path, const QFil
            file.errorString().toStdString() + ".";
 }
 
-// Opens for reading and writing (creating a missing file unless told not to), or for reading
-// when the file exists but may not be written, as a read should still work on a
-// write-protected file.
-bool openStore(QFile& file, bool forWriting, IfMissing ifMissing, const std::string& path,
-               std::string* error) {
+// The same with the system's words for `errorNumber` ("No space left on device").
+std::string systemFailure(const std::string& verb, const std::string& path, int errorNumber) {
+    return "Could not " + verb + " the storage file " + path + ": " + std::strerror(errorNumber) +
+           ".";
+}
+
+// A descriptor that is closed when it goes.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    [[nodiscard]] int fd() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Writes all of `bytes` at `offset`; the number of bytes written, and in `errorNumber` why it
+// stopped short.
+std::size_t writeAt(int fd, std::span<const std::uint8_t> bytes, off_t offset, int* errorNumber) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                   offset + static_cast<off_t>(done));
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            // A write that takes nothing and gives no reason: the disk is full.
+            *errorNumber = n < 0 ? errno : ENOSPC;
+            break;
+        }
+    }
+    return done;
+}
+
+// Puts `bytes` at `offset` of the open file and waits until they are on the disk. When that
+// fails, the bytes overwritten are written back and the file is cut to its old length, so that
+// it is as it was. Returns 0, or the reason (an errno value).
+int writeWhole(int fd, std::span<const std::uint8_t> bytes, off_t offset) {
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        return errno;
+    }
+    const off_t oldLength = status.st_size;
+    std::vector<std::uint8_t> old(bytes.size());
+    std::size_t had = 0;
+    if (offset < oldLength) {
+        const auto wanted = std::min(bytes.size(), static_cast<std::size_t>(oldLength - offset));
+        const ssize_t n = ::pread(fd, old.data(), wanted, offset);
+        if (n < 0) {
+            return errno;
+        }
+        had = static_cast<std::size_t>(n);
+    }
+    int reason = 0;
+    const std::size_t done = writeAt(fd, bytes, offset, &reason);
+    if (reason == 0 && ::fdatasync(fd) != 0) {
+        reason = errno;
+    }
+    if (reason != 0) {
+        int ignored = 0;
+        writeAt(fd, std::span(old.data(), std::min(done, had)), offset, &ignored);
+        if (offset + static_cast<off_t>(done) > oldLength) {
+            static_cast<void>(::ftruncate(fd, oldLength));
+        }
+        static_cast<void>(::fdatasync(fd));
+    }
+    return reason;
+}
+
+// Opens for reading, creating a missing file unless told not to. A file that may be created is
+// opened for writing as well where it can be, as the open creates it; a write-protected file
+// is still read.
+bool openStore(QFile& file, IfMissing ifMissing, const std::string& path, std::string* error) {
     if (const auto problem = windowsPathProblem(path)) {
         *error = "Could not open the storage file " + path + ": " + *problem + ".";
         return false;
@@ -36,12 +118,10 @@ bool openStore(QFile& file, bool forWriting, IfMissing ifMissing, const std::str
         *error = "Could not open the storage file " + path + ": the file does not exist.";
         return false;
     }
-    // A read that may not create the file does not need to be able to write it either.
-    const bool onlyRead = !forWriting && ifMissing == IfMissing::Fail;
-    if (!onlyRead && file.open(QIODevice::ReadWrite)) {
+    if (ifMissing == IfMissing::Create && file.open(QIODevice::ReadWrite)) {
         return true;
     }
-    if (!forWriting && file.exists() && file.open(QIODevice::ReadOnly)) {
+    if (file.exists() && file.open(QIODevice::ReadOnly)) {
         return true;
     }
     *error = failure("open", path, file);
@@ -109,7 +189,7 @@ bool scannedLive(const StoreContents& contents, int r) {
 std::optional<StoreContents> readStore(const std::string& path, std::string* error,
                                        IfMissing ifMissing) {
     QFile file(QString::fromStdString(path));
-    if (!openStore(file, false, ifMissing, path, error)) {
+    if (!openStore(file, ifMissing, path, error)) {
         return std::nullopt;
     }
     StoreContents contents;
@@ -127,7 +207,7 @@ std::optional<StoreContents>
 readStoreRecords(const std::string& path, std::string* error,
                  const std::function<void(int n, const StorageRecord& record)>& take) {
     QFile file(QString::fromStdString(path));
-    if (!openStore(file, false, IfMissing::Create, path, error)) {
+    if (!openStore(file, IfMissing::Create, path, error)) {
         return std::nullopt;
     }
     StoreContents contents;
@@ -146,7 +226,7 @@ std::optional<StoreContents> readExistingStore(const std::string& path, std::str
 std::optional<StorageRecord> readStoreRecord(const std::string& path, int n, std::string* error,
                                              IfMissing ifMissing) {
     QFile file(QString::fromStdString(path));
-    if (!openStore(file, false, ifMissing, path, error)) {
+    if (!openStore(file, ifMissing, path, error)) {
         return std::nullopt;
     }
     RecordBytes bytes{};
@@ -160,36 +240,59 @@ std::optional<StorageRecord> readStoreRecord(const std::string& path, int n, std
     return decodeRecord(bytes);
 }
 
+int openStoreForWriting(const std::string& path, IfMissing ifMissing, std::string* error) {
+    if (const auto problem = windowsPathProblem(path)) {
+        *error = "Could not open the storage file " + path + ": " + *problem + ".";
+        return -1;
+    }
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        *error = "Could not open the storage file " + path + ": it is not a plain file.";
+        return -1;
+    }
+    const int flags = O_RDWR | O_CLOEXEC | (ifMissing == IfMissing::Create ? O_CREAT : 0);
+    const int fd = ::open(path.c_str(), flags, 0666);
+    if (fd < 0) {
+        *error = errno == ENOENT && ifMissing == IfMissing::Fail
+                     ? "Could not open the storage file " + path + ": the file does not exist."
+                     : systemFailure("open", path, errno);
+    }
+    return fd;
+}
+
 bool writeStoreRecord(const std::string& path, int n, const StorageRecord& record,
                       std::string* error) {
-    QFile file(QString::fromStdString(path));
-    if (!openStore(file, true, IfMissing::Create, path, error)) {
+    const Descriptor file(openStoreForWriting(path, IfMissing::Create, error));
+    if (file.fd() < 0) {
         return false;
     }
     const RecordBytes bytes = encodeRecord(record);
-    if (n < 1 || !file.seek(recordOffset(n)) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), kRecordSize) !=
-            static_cast<qint64>(kRecordSize) ||
-        !file.flush()) {
-        *error = failure("write", path, file);
+    const int reason = n < 1 ? EINVAL : writeWhole(file.fd(), bytes, recordOffset(n));
+    if (reason != 0) {
+        *error = systemFailure("write", path, reason);
         return false;
     }
     return true;
 }
 
 bool markRecordDeleted(const std::string& path, int n, std::string* error) {
-    QFile file(QString::fromStdString(path));
-    if (!openStore(file, true, IfMissing::Fail, path, error)) {
+    const Descriptor file(openStoreForWriting(path, IfMissing::Fail, error));
+    if (file.fd() < 0) {
         return false;
     }
-    if (n < 1 || file.size() < recordOffset(n + 1)) {
+    struct stat status {};
+    if (::fstat(file.fd(), &status) != 0) {
+        *error = systemFailure("read", path, errno);
+        return false;
+    }
+    if (n < 1 || status.st_size < recordOffset(n + 1)) {
         *error = "Could not delete record " + std::to_string(n) + " of the storage file " + path +
                  ": the file holds no such record.";
         return false;
     }
-    const char flag[2] = {'\xFF', '\xFF'};
-    if (!file.seek(recordOffset(n)) || file.write(flag, 2) != 2 || !file.flush()) {
-        *error = failure("write", path, file);
+    constexpr std::array<std::uint8_t, 2> kDeleted{0xFF, 0xFF};
+    if (const int reason = writeWhole(file.fd(), kDeleted, recordOffset(n)); reason != 0) {
+        *error = systemFailure("write", path, reason);
         return false;
     }
     return true;

@@ -43,12 +43,20 @@ std::optional<StoreContents> readExistingStore(const std::string& path, std::str
 std::optional<StorageRecord> readStoreRecord(const std::string& path, int n, std::string* error,
                                              IfMissing ifMissing = IfMissing::Create);
 
-// Writes record n (from 1), extending the file when n follows the last record.
+// Writes record n (from 1), extending the file when n follows the last record. Either the
+// whole record has reached the disk when this returns true, or the file is as it was before:
+// a write that stops part-way (a full disk) is undone, and `error` gives the system's reason.
 bool writeStoreRecord(const std::string& path, int n, const StorageRecord& record,
                       std::string* error);
 
-// Sets the deleted flag of record n to -1 (bytes FF FF); the rest of the record stays.
+// Sets the deleted flag of record n to -1 (bytes FF FF); the rest of the record stays. All or
+// nothing, on the disk when it returns true, as writeStoreRecord.
 bool markRecordDeleted(const std::string& path, int n, std::string* error);
+
+// Opens the storage file for reading and writing, creating it unless told not to, after the
+// checks that every access makes (a Windows path, not a plain file). Returns the descriptor,
+// or -1 with a sentence in `error`.
+int openStoreForWriting(const std::string& path, IfMissing ifMissing, std::string* error);
 
 // The number of records a scan counts: the length / 960 rounded, halves to even, so that a
 // trailing part of more than half a record counts as one more.

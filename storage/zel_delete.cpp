@@ -110,8 +110,12 @@ void ZelDelete::setRecordCaptions(const std::string& number, const std::string& 
     m_description->setText(QString::fromStdString(description));
 }
 
-std::string ZelDelete::recordNumberCaption() const {
-    return m_number->text().toStdString();
+void ZelDelete::setShownRecord(const ShownRecord& record) {
+    m_shown = record;
+}
+
+const ShownRecord& ZelDelete::shownRecord() const {
+    return m_shown;
 }
 
 void ZelDelete::showWindow() {

@@ -20,7 +20,8 @@ public:
     // DeleteView
     void setRecordCaptions(const std::string& number, const std::string& mutations,
                            const std::string& description) override;
-    [[nodiscard]] std::string recordNumberCaption() const override;
+    void setShownRecord(const ShownRecord& record) override;
+    [[nodiscard]] const ShownRecord& shownRecord() const override;
     void showWindow() override;
     void hideWindow() override;
 
@@ -33,6 +34,7 @@ private:
     QLabel* m_mutations = nullptr;
     QLabel* m_description = nullptr;
     QPushButton* m_cancel = nullptr;
+    ShownRecord m_shown;
 };
 
 } // namespace vavivor

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/catalogue_view.h"
+#include "storage/delete_view.h"
 #include "storage/record_io.h"
 #include "storage/store_choice_view.h"
 
@@ -28,6 +29,17 @@ struct FakeCatalogue : CatalogueView {
 
     std::vector<std::string> rows;
     int selected = -1;
+    bool visible = false;
+};
+
+struct FakeDeleteView : DeleteView {
+    void setRecordCaptions(const std::string&, const std::string&, const std::string&) override {}
+    void setShownRecord(const ShownRecord& shown) override { record = shown; }
+    const ShownRecord& shownRecord() const override { return record; }
+    void showWindow() override { visible = true; }
+    void hideWindow() override { visible = false; }
+
+    ShownRecord record;
     bool visible = false;
 };
 

@@ -4,19 +4,21 @@
 #include "storage/store_file.h"
 #include "storage/store_list.h"
 #include "storage/store_list_io.h"
+#include "storage/store_lock.h"
 #include "storage_fakes.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
-#include <set>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace vavivor {
 namespace {
@@ -49,11 +51,17 @@ public:
         return saveRecord(rig.state, rig.services, findFreeRecord(rig.state.store));
     }
     std::string listText() const { return fileBytes(path("str-data.txt")).toStdString(); }
+    // Record > Delete on record n, then DELETE in the confirmation.
+    void deleteConfirmed(int n) {
+        confirmDelete(rig.state, rig.services, confirmation, n);
+        cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    }
 
     QTemporaryDir dir;
     LogicRig rig;
     FakeStoreChoice choice;
     FakeCatalogue catalogue;
+    FakeDeleteView confirmation;
 };
 
 // ---- Start-up and the storage list
@@ -154,29 +162,6 @@ INSTANTIATE_TEST_SUITE_P(
                         "The description must be between 1 and 20 char."}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Two copies saving into one file, each with the bookkeeping of its own scan: the deleted record
-// is fought over first, then both append, and no record overwrites another.
-TEST_F(StorageTest, TwoCopiesSavingIntoOneFileNeverOverwriteEachOther) {
-    writeRecords(defaultStore(), {makeRecord(false, "old", startGenes()),
-                                  makeRecord(false, "gone", startGenes(), true)});
-    startUp();
-    LogicRig other;
-    other.state.store.currentStore = defaultStore();
-    ASSERT_TRUE(scanStore(other.state, other.services));
-    for (const std::string name : {"a", "b", "c"}) {
-        EXPECT_GT(save("mine-" + name), 0);
-        other.platform.dialogs.texts.push_back("theirs-" + name);
-        EXPECT_GT(saveRecord(other.state, other.services, findFreeRecord(other.state.store)), 0);
-    }
-    showCatalogue(rig.state, rig.services, catalogue);
-    std::set<std::string> descriptions;
-    for (const std::string& row : catalogue.rows) {
-        descriptions.insert(row.substr(5, 20));
-    }
-    EXPECT_EQ(descriptions.size(), 7U) << "no record overwrote another";
-    EXPECT_EQ(fileBytes(defaultStore()).size(), 7 * 960) << "the deleted record was reused";
-}
-
 TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
     writeRecords(defaultStore(), {makeRecord(false, "one", startGenes())});
     startUp();
@@ -187,20 +172,13 @@ TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
         EXPECT_NE(message().find(says), std::string::npos) << message();
         EXPECT_NE(message().find(defaultStore()), std::string::npos) << message();
     };
-    // Files of this process may not grow beyond one record, as on a full disk.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit full = saved;
-    full.rlim_cur = 960;
-    setrlimit(RLIMIT_FSIZE, &full);
-    refused("Could not write the storage file");
-    setrlimit(RLIMIT_FSIZE, &saved);
     // A lock held by another copy: the save waits, then gives up.
-    QLockFile other(QString::fromStdString(defaultStore() + ".lock"));
-    ASSERT_TRUE(other.tryLock(0));
-    refused("another copy of Vavivor");
-    other.unlock();
+    {
+        StoreLock other(defaultStore());
+        std::string error;
+        ASSERT_TRUE(other.acquire(&error)) << error;
+        refused("another copy of Vavivor");
+    }
     EXPECT_EQ(fileBytes(defaultStore()).size(), 960);
     // Filled up by another copy since the scan.
     QFile file(QString::fromStdString(defaultStore()));
@@ -209,6 +187,61 @@ TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
     EXPECT_EQ(QFileInfo(file).size(), static_cast<qint64>(kMaxRecords) * 960);
     EXPECT_EQ(rig.state.store.recordUsed, (std::vector<std::int16_t>{0, 1, 0}));
     EXPECT_FALSE(rig.controls.loadEnabled);
+}
+
+// Runs `act` in a child process whose files may not grow beyond `limit` bytes, as on a full
+// disk, and returns the messages it showed.
+std::string onFullDisk(rlim_t limit, const std::function<void()>& act, const LogicRig& rig) {
+    int out[2];
+    if (pipe(out) != 0) {
+        return "no pipe";
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &full);
+        act();
+        std::string shown;
+        for (const std::string& text : rig.platform.dialogs.messages()) {
+            shown += text + "\n";
+        }
+        const bool written =
+            write(out[1], shown.data(), shown.size()) == static_cast<ssize_t>(shown.size());
+        _exit(written ? 0 : 1);
+    }
+    close(out[1]);
+    std::string shown;
+    char buffer[1024];
+    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
+        shown.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(out[0]);
+    waitpid(child, nullptr, 0);
+    return shown;
+}
+
+// A write that stops half-way leaves the file as it was and names the reason.
+TEST_F(StorageTest, ASaveOrDeleteOnAFullDiskLeavesTheFileAsItWasAndSaysWhy) {
+    // The freed record 2 rewritten, or record 3 appended, each stopped in its middle.
+    for (const bool freed : {true, false}) {
+        writeRecords(defaultStore(), {makeRecord(false, "one", startGenes()),
+                                      makeRecord(false, "two", startGenes(), freed)});
+        startUp();
+        const QByteArray before = fileBytes(defaultStore());
+        const std::string shown =
+            onFullDisk((freed ? 960 : 1920) + 512, [this] { save("half"); }, rig);
+        EXPECT_NE(shown.find(defaultStore() + ": File too large. Nothing has been saved."),
+                  std::string::npos)
+            << shown;
+        EXPECT_EQ(fileBytes(defaultStore()), before) << "freed " << freed;
+    }
+    // Deleting record 2, stopped after the first byte of its flag.
+    const QByteArray before = fileBytes(defaultStore());
+    const std::string shown = onFullDisk(
+        960 + 1, [this] { deleteConfirmed(2); }, rig);
+    EXPECT_NE(shown.find("File too large. Nothing has been deleted."), std::string::npos) << shown;
+    EXPECT_EQ(fileBytes(defaultStore()), before);
 }
 
 // ---- The catalogue, loading and deleting records
@@ -232,12 +265,14 @@ TEST(CatalogueLineTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColu
 }
 
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
-    // Behind the records more than half a record, but not a whole one.
-    writeRecords(defaultStore(),
-                 {makeRecord(false, "one", startGenes()),
-                  makeRecord(true, "two", startGenes(), true),
-                  makeRecord(true, "three", startGenes())},
-                 QByteArray(700, '\0'));
+    // Behind the records more than half a record, but not a whole one. Any flag but 0 means
+    // deleted, 1 as well as the -1 that this program writes.
+    StorageRecord two = makeRecord(true, "two", startGenes());
+    two.deleted = 1;
+    writeRecords(
+        defaultStore(),
+        {makeRecord(false, "one", startGenes()), two, makeRecord(true, "three", startGenes())},
+        QByteArray(700, '\0'));
     startUp();
     showCatalogue(rig.state, rig.services, catalogue);
     ASSERT_EQ(catalogue.rows.size(), 2U);
@@ -262,12 +297,12 @@ TEST_F(StorageTest, DeletingRecordsFromTheTopDownDisablesLoadingAtRecordOne) {
     writeRecords(defaultStore(),
                  {makeRecord(false, "one", startGenes()), makeRecord(false, "two", startGenes())});
     startUp();
-    deleteRecord(rig.state, rig.services, catalogue, 1);
-    deleteRecord(rig.state, rig.services, catalogue, 2);
+    deleteConfirmed(1);
+    deleteConfirmed(2);
     EXPECT_TRUE(rig.controls.loadEnabled) << "record 1 went first";
     EXPECT_TRUE(catalogue.rows.empty());
     EXPECT_EQ(save("three"), 1);
-    deleteRecord(rig.state, rig.services, catalogue, 1);
+    deleteConfirmed(1);
     EXPECT_FALSE(rig.controls.loadEnabled);
     EXPECT_EQ(fileBytes(defaultStore()).left(2), QByteArray("\xFF\xFF"));
 }
@@ -286,6 +321,35 @@ TEST_F(StorageTest, StoredPositionsAreRoundedAsTheCatalogueShowsThem) {
     EXPECT_FALSE(catalogue.visible);
     EXPECT_EQ(rig.state.genome.centralPos, (GeneSet{5, 4, 5, 5, 5, 5, 5, 5}));
     EXPECT_EQ(rig.state.genome.cellPos[24][7], 8);
+}
+
+// DELETE deletes the record the confirmation showed, from the file it was read from, or nothing.
+TEST_F(StorageTest, ARecordThatChangedSinceItWasShownIsNotDeleted) {
+    const auto one = makeRecord(false, "one", startGenes());
+    writeRecords(defaultStore(), {one, makeRecord(false, "two", startGenes())});
+    writeRecords(path("b.zlr"), {makeRecord(false, "b one", startGenes())});
+    startUp();
+    // Meanwhile another copy has deleted record 2 and saved another record into its number.
+    confirmDelete(rig.state, rig.services, confirmation, 2);
+    writeRecords(defaultStore(), {one, makeRecord(false, "new", startGenes())});
+    const QByteArray before = fileBytes(defaultStore());
+    cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    EXPECT_EQ(message(), "Record 2 of the storage file " + defaultStore() +
+                             " has changed since it was shown; nothing has been deleted.");
+    EXPECT_EQ(fileBytes(defaultStore()), before);
+    EXPECT_EQ(catalogue.rows.size(), 2U) << "the list shows the file as it is now";
+
+    // Meanwhile another storage file has become the current one.
+    rig.platform.dialogs.shown.clear();
+    confirmDelete(rig.state, rig.services, confirmation, 1);
+    changeStore(rig.state, rig.services, choice, path("b.zlr"));
+    const QByteArray other = fileBytes(path("b.zlr"));
+    cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    EXPECT_NE(message().find("has changed since record 1 of the storage file " + defaultStore()),
+              std::string::npos)
+        << message();
+    EXPECT_EQ(fileBytes(path("b.zlr")), other);
+    EXPECT_EQ(fileBytes(defaultStore()), before);
 }
 
 class DamagedRecordTest : public StorageTest, public ::testing::WithParamInterface<float> {};

@@ -3,6 +3,7 @@
 #include "storage_fakes.h"
 #include "support/window_rig.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <memory>
 
@@ -64,6 +65,26 @@ private slots:
         QCOMPARE(m_rig->window.findChildren<QWidget*>("frmZelDelete").size(), qsizetype{1});
         m_rig->trigger("mnuCatPrint");
         QCOMPARE(m_prints, 1);
+    }
+
+    // The windows never show one storage file while the current one is another.
+    void changingTheStorageFileClosesTheConfirmationAndRefillsTheCatalogue() {
+        writeRecords(m_rig->path("other.zlr"), {makeRecord(false, "other", startGenes())});
+        m_rig->press("cmdZELMdraw");
+        m_rig->platform.dialogs.texts.emplace_back("mine");
+        m_rig->trigger("mnuZELsave");
+        m_rig->trigger("mnuZELload");
+        deleteFirstRow();
+        QVERIFY(control("frmZelDelete")->isVisible());
+
+        m_rig->platform.dialogs.files = {m_rig->path("other.zlr")};
+        m_rig->trigger("mnuZELchng");
+        QVERIFY(!control("frmZelDelete")->isVisible());
+        QVERIFY(control("frmZelStrCat")->isVisible());
+        QCOMPARE(list()->count(), 1);
+        QVERIFY(list()->item(0)->text().contains(QStringLiteral("other")));
+        QCOMPARE(control<QLabel>("lblFMC5")->toolTip(),
+                 QString::fromStdString("Storage file: " + m_rig->path("other.zlr")));
     }
 };
 
