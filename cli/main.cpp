@@ -80,7 +80,7 @@ int writeStandardOutput(const std::string& text) {
 }
 
 // Ends the program: standard output must take all the command wrote (a full disk, a closed
-// pipe), and standard error gets the command's line, or else why standard output failed.
+// standard output), and standard error gets the command's line, or else why standard output failed.
 int finish(int status, const std::string& output, const std::string& errors) {
     const int error = writeStandardOutput(output);
     std::string message = lowerCaseLines(errors);
