@@ -1,8 +1,8 @@
 #include "cli_options.h"
 #include "commands.h"
+#include "output_files.h"
 
 #include <QGuiApplication>
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -22,15 +22,6 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext& /*context*/,
     if (type == QtFatalMsg) {
         std::fprintf(stderr, "vavivor-cli: %s\n", message.simplified().toLocal8Bit().constData());
     }
-}
-
-// A sentence's first word in lower case, for the middle of a line ("No space left on device").
-std::string lowerCaseStart(std::string text, std::size_t first = 0) {
-    if (first + 1 < text.size() && std::isupper(static_cast<unsigned char>(text[first])) &&
-        std::islower(static_cast<unsigned char>(text[first + 1]))) {
-        text[first] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[first])));
-    }
-    return text;
 }
 
 // The lines of the program's other layers begin a sentence ("Could not open the storage file");

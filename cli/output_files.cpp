@@ -107,6 +107,14 @@ std::string reasonAbout(std::string sentence, const std::string& file, const std
 
 } // namespace
 
+std::string lowerCaseStart(std::string text, std::size_t first) {
+    if (first + 1 < text.size() && std::isupper(static_cast<unsigned char>(text[first])) &&
+        std::islower(static_cast<unsigned char>(text[first + 1]))) {
+        text[first] = static_cast<char>(std::tolower(static_cast<unsigned char>(text[first])));
+    }
+    return text;
+}
+
 bool sameFile(const std::string& a, const std::string& b) {
     struct stat sa {};
     struct stat sb {};
@@ -147,13 +155,8 @@ int writeWhole(const std::string& path, std::ostream& err,
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     const bool replace = !exists || S_ISREG(existing.st_mode);
-    const auto fail = [&](std::string reason) {
-        // "No space left on device" reads on as "...: no space left on device."
-        if (reason.size() > 1 && std::isupper(static_cast<unsigned char>(reason[0])) &&
-            std::islower(static_cast<unsigned char>(reason[1]))) {
-            reason[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(reason[0])));
-        }
-        err << "vavivor-cli: could not write " << path << ": " << reason << ".\n";
+    const auto fail = [&](const std::string& reason) {
+        err << "vavivor-cli: could not write " << path << ": " << lowerCaseStart(reason) << ".\n";
         return kExitFailure;
     };
 
@@ -165,12 +168,12 @@ int writeWhole(const std::string& path, std::ostream& err,
     if (out < 0) {
         return fail(systemReason(errno));
     }
-    const auto discard = [&](std::string reason) {
+    const auto discard = [&](const std::string& reason) {
         ::close(out);
         if (replace) {
             ::unlink(fresh.c_str());
         }
-        return fail(std::move(reason));
+        return fail(reason);
     };
     // A replaced file keeps its permissions.
     if (exists && replace) {

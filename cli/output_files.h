@@ -7,6 +7,10 @@
 
 namespace vavivor::cli {
 
+// A sentence's first word in lower case, for the middle of a line: "No space left on device"
+// reads on as "...: no space left on device". A word in capitals stays as it is.
+std::string lowerCaseStart(std::string text, std::size_t first = 0);
+
 // Whether `a` and `b` name one file: the same inode (through symbolic and hard links), or for a
 // file that does not exist yet, the same path once the folders are resolved.
 bool sameFile(const std::string& a, const std::string& b);
