@@ -126,6 +126,8 @@ ParseResult parseCommandLine(const QStringList& arguments) {
     }
     const QCommandLineOption helpOption(QStringList{"h", "help"});
     parser.addOption(helpOption);
+    const QCommandLineOption versionOption(QStringList{"version"});
+    parser.addOption(versionOption);
 
     ParseResult result;
     if (!parser.parse(QStringList{"vavivor-cli"} + arguments)) {
@@ -134,6 +136,10 @@ ParseResult parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(helpOption)) {
         result.help = true;
+        return result;
+    }
+    if (parser.isSet(versionOption)) {
+        result.version = true;
         return result;
     }
     const QStringList positional = parser.positionalArguments();
@@ -219,9 +225,11 @@ std::string usageText() {
             "  --size N            width and height of png output in pixels, 16..8192\n"
             "                      (default 1000); render, mutations, relatives and export\n"
             "  --all               every storage file of the storage list\n"
-            "  -h, --help          this text\n\n"
-            "Exit status: 0 done, 1 a file or record could not be read or written,\n"
-            "2 a bad command line.\n";
+            "  -h, --help          this text\n"
+            "  --version           the program's name and version\n\n"
+            "No command writes over a file it reads. Exit status: 0 done, 1 a file, record\n"
+            "or standard output could not be read or written, 2 a bad command line (also an\n"
+            "output that is an input).\n";
     return text.str();
 }
 

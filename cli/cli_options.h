@@ -28,6 +28,7 @@ struct CliOptions {
 struct ParseResult {
     std::optional<CliOptions> options; // set when the command line is good
     bool help = false;                 // --help was asked for
+    bool version = false;              // --version was asked for
     std::string error;                 // one line, when the command line is bad
 };
 

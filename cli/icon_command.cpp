@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "output_files.h"
 #include "platform/figure_icon.h"
 
 #include <ostream>
@@ -13,18 +14,17 @@ constexpr int kDefaultIconPixels = 256;
 
 int runIcon(const CliOptions& options, std::ostream& /*out*/, std::ostream& err) {
     const GeneSet genes = options.genes.value_or(kIconGenes);
-    const QString path = QString::fromStdString(options.output);
-    QString error;
-    const bool written =
-        options.format == "svg"
-            ? writeFigureIconSvg(genes, path, &error)
-            : writeFigureIconPng(genes, path, options.size > 0 ? options.size : kDefaultIconPixels,
-                                 &error);
-    if (!written) {
-        err << "vavivor-cli: " << error.toStdString() << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeWhole(options.output, err, [&](const std::string& file, std::string* reason) {
+        const QString path = QString::fromStdString(file);
+        QString error;
+        const bool written =
+            options.format == "svg"
+                ? writeFigureIconSvg(genes, path, &error)
+                : writeFigureIconPng(genes, path,
+                                     options.size > 0 ? options.size : kDefaultIconPixels, &error);
+        *reason = error.toStdString();
+        return written;
+    });
 }
 
 } // namespace vavivor::cli

@@ -1,6 +1,7 @@
 #include "picture_output.h"
 
 #include "commands.h"
+#include "output_files.h"
 #include "platform/picture_export.h"
 
 #include <algorithm>
@@ -36,36 +37,38 @@ void writeSegments(const Picture& picture, std::ostream& out, std::size_t from, 
 int writePictureFile(const Picture& picture, const CliOptions& options, const std::string& path,
                      std::ostream& err) {
     const int pixels = options.size > 0 ? options.size : kDefaultPixels;
-    QString error;
-    const QString file = QString::fromStdString(path);
-    const bool written = options.format == "svg" ? writePictureSvg(picture, file, pixels, &error)
-                                                 : writePicturePng(picture, file, pixels, &error);
-    if (!written) {
-        err << "vavivor-cli: " << error.toStdString() << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeWhole(path, err, [&](const std::string& file, std::string* reason) {
+        QString error;
+        const QString name = QString::fromStdString(file);
+        const bool written = options.format == "svg"
+                                 ? writePictureSvg(picture, name, pixels, &error)
+                                 : writePicturePng(picture, name, pixels, &error);
+        *reason = error.toStdString();
+        return written;
+    });
 }
 
 int withTextOutput(const std::string& path, std::ostream& out, std::ostream& err,
                    const std::function<void(std::ostream&)>& write) {
     if (path.empty()) {
+        // Whether standard output took it all is seen when the program ends.
         write(out);
-        out.flush();
-        return out ? kExitOk : kExitFailure;
+        return kExitOk;
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        err << "vavivor-cli: could not write " << path << ": " << std::strerror(errno) << ".\n";
-        return kExitFailure;
-    }
-    write(file);
-    file.close();
-    if (!file) {
-        err << "vavivor-cli: could not write " << path << ".\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeWhole(path, err, [&](const std::string& file, std::string* reason) {
+        errno = 0;
+        std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+        if (stream) {
+            write(stream);
+            stream.close();
+        }
+        if (!stream) {
+            *reason =
+                errno == 0 ? std::string("the text could not be written") : std::strerror(errno);
+            return false;
+        }
+        return true;
+    });
 }
 
 } // namespace vavivor::cli

@@ -20,8 +20,9 @@ void writeSegments(const Picture& picture, std::ostream& out, std::size_t from =
 int writePictureFile(const Picture& picture, const CliOptions& options, const std::string& path,
                      std::ostream& err);
 
-// Opens `path` for text output, or standard output for an empty path, and hands the stream to
-// `write`. Returns an exit status.
+// Hands `write` a new file that takes the place of `path` once it is whole, or `out` for an
+// empty path (whether standard output took it all is checked as the program ends). Returns an
+// exit status.
 int withTextOutput(const std::string& path, std::ostream& out, std::ostream& err,
                    const std::function<void(std::ostream&)>& write);
 

@@ -1,6 +1,7 @@
 #include "commands.h"
 #include "core/program_state.h"
 #include "listed_stores.h"
+#include "output_files.h"
 #include "platform/program_folder.h"
 #include "platform/qt_printer_page.h"
 #include "platform/system_clock.h"
@@ -15,6 +16,9 @@ namespace vavivor::cli {
 
 int printCatalogueFiles(const std::vector<std::string>& files, const std::string& pdf,
                         std::ostream& err) {
+    if (const int status = refuseOutputOverInput({pdf}, files, err); status != kExitOk) {
+        return status;
+    }
     // Every file is read before the document starts, so that a file that cannot be read
     // leaves nothing behind.
     ProgramState state;
@@ -31,18 +35,14 @@ int printCatalogueFiles(const std::vector<std::string>& files, const std::string
     }
     state.store.storeCount = static_cast<std::int16_t>(files.size());
 
-    QtPrinterPage page(QString::fromStdString(pdf));
     const SystemClock clock;
-    const CatalogueOutcome outcome = printCatalogueDocument(state, page, clock, 0);
-    if (!outcome.unreadable.empty()) {
-        err << "vavivor-cli: " << outcome.unreadable.front() << "\n";
-        return kExitFailure;
-    }
-    if (!outcome.printed) {
-        err << "vavivor-cli: the catalogue was not written: " << outcome.printerFailure << "\n";
-        return kExitFailure;
-    }
-    return kExitOk;
+    return writeWhole(pdf, err, [&](const std::string& file, std::string* reason) {
+        QtPrinterPage page(QString::fromStdString(file));
+        const CatalogueOutcome outcome = printCatalogueDocument(state, page, clock, 0);
+        // A storage file that changed after it was read can still fail the document.
+        *reason = outcome.unreadable.empty() ? outcome.printerFailure : outcome.unreadable.front();
+        return outcome.printed && outcome.unreadable.empty();
+    });
 }
 
 int runPrintCatalogue(const CliOptions& options, std::ostream& /*out*/, std::ostream& err) {
@@ -57,6 +57,11 @@ int runPrintCatalogue(const CliOptions& options, std::ostream& /*out*/, std::ost
     }
     std::vector<std::string> files = options.arguments;
     if (options.all) {
+        const std::string list = programFolder() + "/" + kStoreListName;
+        if (const int status = refuseOutputOverInput({options.output}, {list}, err);
+            status != kExitOk) {
+            return status;
+        }
         std::string error;
         const auto listed = listedStoreFiles(programFolder(), &error);
         if (!listed) {

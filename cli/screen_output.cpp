@@ -1,6 +1,7 @@
 #include "screen_output.h"
 
 #include "commands.h"
+#include "output_files.h"
 #include "picture_output.h"
 
 #include <cstdio>
@@ -44,7 +45,21 @@ std::string numberedPath(const std::string& path, int number) {
 }
 
 int writeScreen(const ScreenDrawing& drawing, const CliOptions& options, std::ostream& out,
-                std::ostream& err) {
+                std::ostream& err, const std::vector<std::string>& inputs) {
+    const bool numbered =
+        options.layout == Layout::Full && (options.format == "svg" || options.format == "png");
+    std::vector<std::string> outputs;
+    if (numbered) {
+        for (std::size_t i = 0; i < drawing.pictures.size(); ++i) {
+            outputs.push_back(numberedPath(options.output, static_cast<int>(i) + 1));
+        }
+    } else {
+        outputs.push_back(options.output);
+    }
+    if (const int status = refuseOutputOverInput(outputs, inputs, err); status != kExitOk) {
+        return status;
+    }
+
     if (options.format == "genes") {
         return withTextOutput(options.output, out, err,
                               [&](std::ostream& s) { writeGenes(drawing, s); });
@@ -53,16 +68,14 @@ int writeScreen(const ScreenDrawing& drawing, const CliOptions& options, std::os
         return withTextOutput(options.output, out, err,
                               [&](std::ostream& s) { writeFigureSegments(drawing, s); });
     }
-    if (options.layout == Layout::Cell) {
+    if (!numbered) {
         if (drawing.pictures.empty()) {
             return writePictureFile(Picture(), options, options.output, err);
         }
         return writePictureFile(drawing.pictures.front(), options, options.output, err);
     }
     for (std::size_t i = 0; i < drawing.pictures.size(); ++i) {
-        const int status =
-            writePictureFile(drawing.pictures[i], options,
-                             numberedPath(options.output, static_cast<int>(i) + 1), err);
+        const int status = writePictureFile(drawing.pictures[i], options, outputs[i], err);
         if (status != kExitOk) {
             return status;
         }

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "output_files.h"
 #include "screen_output.h"
 #include "storage/catalogue.h"
 #include "storage/store_file.h"
@@ -46,6 +47,9 @@ std::optional<int> recordNumber(const std::string& text) {
 
 int runCatalogue(const CliOptions& options, std::ostream& out, std::ostream& err) {
     const std::string& path = options.arguments.front();
+    if (const int status = refuseOutputOverInput({""}, {path}, err); status != kExitOk) {
+        return status;
+    }
     bool damaged = false;
     const auto contents = readStorageFile(path, err, &damaged);
     if (!contents) {
@@ -93,7 +97,7 @@ int runExport(const CliOptions& options, std::ostream& out, std::ostream& err) {
     }
     const ScreenDrawing drawing = screen.run(
         [&](ProgramState& state, Services& services) { showLoadedRecord(state, services, *n); });
-    return writeScreen(drawing, options, out, err);
+    return writeScreen(drawing, options, out, err, {path});
 }
 
 } // namespace vavivor::cli

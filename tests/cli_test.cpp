@@ -2,6 +2,7 @@
 #include "cli/cli_options.h"
 #include "cli/commands.h"
 #include "cli/listed_stores.h"
+#include "cli/output_files.h"
 #include "cli/screen_output.h"
 #include "core/random_source.h"
 #include "storage_fakes.h"
@@ -9,11 +10,13 @@
 
 #include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 #include <sstream>
+#include <unistd.h>
 
 namespace vavivor::cli {
 namespace {
@@ -35,6 +38,32 @@ Result run(const std::string& line) {
     std::ostringstream err;
     const int status = findCommand(parsed.options->command)->run(*parsed.options, out, err);
     return {status, out.str(), err.str()};
+}
+
+// Runs a built program as a process, standard output into `outputFile` when one is named (by
+// `mode`), without XDG_RUNTIME_DIR, which Qt would warn about.
+Result runProcess(const QString& program, const QStringList& arguments,
+                  const QString& outputFile = {},
+                  QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Truncate) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    process.setProcessEnvironment(environment);
+    if (!outputFile.isEmpty()) {
+        process.setStandardOutputFile(outputFile, mode);
+    }
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+long lineCount(const std::string& text) {
+    return std::count(text.begin(), text.end(), '\n');
 }
 
 const std::string kFives = " --genes=5,5,5,5,5,5,5,5";
@@ -196,7 +225,6 @@ const FailureCase kUsage[] = {
     {"mutations --seed -1" + kFives, kExitUsage, "seed"},
     {"print-catalogue --all %1 -o OUT", kExitUsage, ""},
     {"export %1 0", kExitUsage, "RECORD"},
-    {"export %1 32768", kExitUsage, "RECORD"},
 };
 
 const FailureCase kFailure[] = {
@@ -213,6 +241,104 @@ const FailureCase kFailure[] = {
 
 INSTANTIATE_TEST_SUITE_P(Usage, CliFailureTest, ::testing::ValuesIn(kUsage));
 INSTANTIATE_TEST_SUITE_P(Files, CliFailureTest, ::testing::ValuesIn(kFailure));
+
+// An output that is the storage file read, by its own name, through a link or as a numbered file
+// of the full layout, or standard output appending to it, is refused before anything is written;
+// the fixture finds the storage file unchanged.
+TEST_F(StorageCliTest, NoOutputIsTheFileItReads) {
+    QTemporaryDir links;
+    const QString l = links.path();
+    ASSERT_TRUE(QFile::link(QString::fromStdString(store()), l + "/sym.png"));
+    ASSERT_TRUE(QFile::link(QString::fromStdString(store()), l + "/fig-05.svg"));
+    ASSERT_EQ(::link(store().c_str(), (l + "/hard.svg").toLocal8Bit().constData()), 0);
+    const QStringList before = QDir(l).entryList(QDir::Files);
+    for (std::string args : {"export %1 1 -o %1", "export %1 3 --format png -o L/sym.png",
+                             "export %1 1 --format svg -o L/hard.svg",
+                             "export %1 1 --layout full --format svg -o L/fig.svg",
+                             "print-catalogue %1 %1 -o L/sym.png"}) {
+        if (const std::size_t at = args.find("L/"); at != std::string::npos) {
+            args.replace(at, 1, l.toStdString());
+        }
+        const Result r = run(cli(args));
+        EXPECT_EQ(r.status, kExitUsage) << args;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_NE(r.err.find("over the input file " + store()), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(QDir(l).entryList(QDir::Files), before) << "not even the pictures before fig-05";
+    const Result appended = runProcess(VAVIVOR_CLI, {"catalogue", QString::fromStdString(store())},
+                                       QString::fromStdString(store()), QIODevice::Append);
+    EXPECT_EQ(appended.status, kExitUsage) << appended.err;
+}
+
+// Standard output or an output file that cannot be written: exit status 1 and one line that
+// names the cause, and nothing from Qt or the libraries beneath it.
+TEST(CliOutputFailureTest, ExitOneAndOneLineThatNamesTheCause) {
+    QTemporaryDir dir;
+    const QString store = dir.filePath("s.zlr");
+    writeRecords(store.toStdString(), {makeRecord(false, "figure", startGenes())});
+    const QString genes = "--genes=5,5,5,5,5,5,5,5";
+    const struct {
+        QStringList arguments;
+        QString output;
+        std::string says;
+    } cases[] = {
+        {{"catalogue", store}, "/dev/full", "to standard output: no space left on device"},
+        {{"--help"}, "/dev/full", "to standard output: no space left on device"},
+        {{"render", genes, "--format=png", "-o", "/nonexistent/f.png"},
+         {},
+         "/nonexistent/f.png: no"},
+        {{"render", genes, "--format=svg", "-o", "/dev/full"}, {}, "/dev/full: no space left"},
+        {{"print-catalogue", store, "-o", "/nonexistent/c.pdf"}, {}, "/nonexistent/c.pdf: no"},
+    };
+    for (const auto& c : cases) {
+        const Result r = runProcess(VAVIVOR_CLI, c.arguments, c.output);
+        EXPECT_EQ(r.status, kExitFailure) << c.says;
+        EXPECT_EQ(lineCount(r.err), 1) << r.err;
+        EXPECT_TRUE(r.err.starts_with("vavivor-cli: could not write ")) << r.err;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+}
+
+TEST(CliOutputFailureTest, AFailedWriteLeavesTheFileThatStood) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("f.svg").toStdString();
+    writeBytes(path, "good");
+    std::ostringstream err;
+    const int status = writeWhole(path, err, [](const std::string& file, std::string* reason) {
+        writeBytes(file, "half");
+        *reason = "Could not write " + file + ": No space left on device.";
+        return false;
+    });
+    EXPECT_EQ(status, kExitFailure);
+    EXPECT_EQ(fileBytes(path), "good");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"f.svg"});
+    EXPECT_EQ(err.str(), "vavivor-cli: could not write " + path + ": no space left on device.\n");
+}
+
+TEST(CliVersionTest, BothProgramsNameTheirVersion) {
+    for (const auto& [program, name] :
+         {std::pair(VAVIVOR_CLI, "vavivor-cli"), std::pair(VAVIVOR_PROGRAM, "vavivor")}) {
+        const Result r = runProcess(program, {"--version"});
+        EXPECT_EQ(r.status, kExitOk) << name;
+        EXPECT_EQ(r.out, std::string(name) + " " VAVIVOR_VERSION "\n");
+    }
+}
+
+// A description with control bytes, written by another program, still gives one catalogue line
+// of three columns per record.
+TEST(CliCatalogueTest, ControlBytesInADescriptionStayOnTheirLine) {
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("s.zlr").toStdString();
+    StorageRecord odd = makeRecord(false, "", startGenes());
+    const char bytes[] = {'a', '\t', 'b', '\n', 'c', '\r', 'd', '\0', 'e'};
+    std::copy(std::begin(bytes), std::end(bytes), odd.description.begin());
+    writeRecords(path, {odd, makeRecord(true, "after", startGenes())});
+    const Result r = run("catalogue " + path);
+    ASSERT_EQ(r.status, kExitOk) << r.err;
+    ASSERT_EQ(lineCount(r.out), 2) << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\t'), 4) << r.out;
+    EXPECT_EQ(r.out.find_first_of(std::string("\r\0", 2)), std::string::npos);
+}
 
 TEST(PrintCatalogueCliTest, PrintsTheGivenFilesIntoOnePdf) {
     QTemporaryDir dir;
