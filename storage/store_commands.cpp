@@ -66,9 +66,10 @@ bool changeStore(ProgramState& state, Services& services, StoreChoiceView& store
     const QString file = QString::fromStdString(path);
     const bool existed = QFileInfo::exists(file);
     const StoreScan scan = scanStoreFile(path);
-    if (!scan.ok) {
-        services.dialogs.message(scan.error + " The current storage file stays " +
-                                     store.currentStore + ".",
+    // The default storage file is taken whatever it holds, as at start-up.
+    if (!scan.ok || (!scan.notAStore.empty() && current != 1)) {
+        services.dialogs.message((scan.ok ? scan.notAStore : scan.error) +
+                                     " The current storage file stays " + store.currentStore + ".",
                                  kStoreFileTitle);
         return true;
     }

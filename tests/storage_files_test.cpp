@@ -1,4 +1,5 @@
 #include "storage/store_commands.h"
+#include "storage/store_file.h"
 #include "storage/store_list.h"
 #include "storage/store_list_io.h"
 #include "storage_fakes.h"
@@ -114,6 +115,68 @@ INSTANTIATE_TEST_SUITE_P(
                                                 0); // a sparse terabyte
                                   },
                                   "it is longer than"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- Change Storage file takes storage files only
+
+struct NotAStoreCase {
+    const char* name;
+    QByteArray bytes;
+    std::string says;
+};
+
+QByteArray recordBytes(const StorageRecord& record) {
+    const RecordBytes bytes = encodeRecord(record);
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+class NotAStoreTest : public StorageFilesTest,
+                      public ::testing::WithParamInterface<NotAStoreCase> {};
+
+// Neither chosen nor, as the current entry, used at start-up; the file and the list stay.
+TEST_P(NotAStoreTest, IsRefusedAndLeftAlone) {
+    const std::string odd = path("odd.zlr");
+    writeBytes(odd, GetParam().bytes);
+    const std::string says = "The file " + odd + " is not a storage file: " + GetParam().says;
+    startUp();
+    const std::string list = listText();
+    rig.platform.dialogs.files = {odd};
+    mnuZELchng_Click(rig.state, rig.services, choice);
+    EXPECT_NE(message().find(says), std::string::npos) << message();
+    EXPECT_EQ(rig.state.store.currentStore, defaultStore());
+    EXPECT_EQ(rig.state.store.storeCount, 1);
+    EXPECT_EQ(listText(), list);
+
+    writeList({odd}, 2);
+    const std::string listed = listText();
+    rig.platform.dialogs.shown.clear();
+    startUp();
+    EXPECT_NE(message().find(says), std::string::npos) << message();
+    EXPECT_EQ(rig.state.store.currentStore, defaultStore());
+    EXPECT_EQ(listText(), listed);
+    EXPECT_EQ(fileBytes(odd), GetParam().bytes);
+
+    std::string error;
+    const auto contents = readExistingStore(odd, &error);
+    ASSERT_TRUE(contents) << error;
+    EXPECT_EQ(storeFileProblem(*contents).value_or("").substr(0, GetParam().says.size()),
+              GetParam().says)
+        << "the reason the scan gives";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NotAStoreTest,
+    ::testing::Values(
+        NotAStoreCase{"pdf", "%PDF-1.4\n" + QByteArray(1911, 'x'), "record 1 does not look like"},
+        NotAStoreCase{"one_byte_more", QByteArray(961, '\0'),
+                      "its length of 961 bytes is not a whole number of 960-byte records"},
+        NotAStoreCase{"flag_5",
+                      recordBytes(makeRecord(true, "fine", startGenes(), true)) + recordBytes([] {
+                          StorageRecord odd = makeRecord(false, "odd", startGenes());
+                          odd.deleted = 5;
+                          return odd;
+                      }()),
+                      "record 2 does not look like a record (its deleted flag is 5, not 0 or -1)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
