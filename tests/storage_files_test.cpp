@@ -179,5 +179,35 @@ INSTANTIATE_TEST_SUITE_P(
                       "record 2 does not look like a record (its deleted flag is 5, not 0 or -1)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// ---- Deleting a storage file goes by the file, not by its name
+
+// Entries that reach the default file under other names are refused as the default is; one
+// that reaches the current file is deleted as the current one.
+TEST_F(StorageFilesTest, TheDefaultFileIsNeverDeletedUnderAnotherName) {
+    writeRecords(defaultStore(), {makeRecord(false, "keep", startGenes())});
+    writeRecords(path("a.zlr"), {makeRecord(false, "a", startGenes())});
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    ASSERT_EQ(symlink(defaultStore().c_str(), path("link.zlr").c_str()), 0);
+    const std::string viaSub = dir.path().toStdString() + "/sub/../";
+    writeList({path("link.zlr"), viaSub + "def-store.zld", path("a.zlr"), viaSub + "a.zlr"}, 4);
+    startUp();
+    rig.platform.dialogs.files = {path("link.zlr"), viaSub + "def-store.zld", viaSub + "a.zlr"};
+    rig.platform.dialogs.yesNoAnswers = {true};
+    mnuZELdel_Click(rig.state, rig.services, choice);
+
+    const std::string kept = "This is the DEFAULT file and it has to remain.";
+    EXPECT_EQ(rig.platform.dialogs.messages(),
+              (std::vector<std::string>{kept, kept,
+                                        "You are about to delete the CURRENT storage file!\nThe "
+                                        "DEFAULT will be selected if you continue."}));
+    EXPECT_EQ(fileBytes(defaultStore()).size(), 960);
+    EXPECT_TRUE(QFileInfo(QString::fromStdString(path("link.zlr"))).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path("a.zlr"))));
+    EXPECT_EQ(rig.state.store.currentStore, defaultStore());
+    EXPECT_EQ(listText(), formatStoreList(4, 1,
+                                          {"\\def-store.zld", path("link.zlr"),
+                                           viaSub + "def-store.zld", path("a.zlr")}));
+}
+
 } // namespace
 } // namespace vavivor
