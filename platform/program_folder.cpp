@@ -24,16 +24,19 @@ bool holds(const QString& folder, const char* name) {
 
 } // namespace
 
-std::string programFolder() {
-    const QString exe = executableFolder();
-    if (QFileInfo(exe).isWritable() &&
-        (holds(exe, kStoreListName) || holds(exe, kHelpCollectionName))) {
+std::string programFolderFor(const std::string& executableFolder) {
+    const QString exe = QDir::cleanPath(QString::fromStdString(executableFolder));
+    if (holds(exe, kStoreListName) || holds(exe, kPortableMarkerName)) {
         return exe.toStdString();
     }
     const QString data =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Vavivor";
     QDir().mkpath(data);
     return QDir::cleanPath(data).toStdString();
+}
+
+std::string programFolder() {
+    return programFolderFor(executableFolder().toStdString());
 }
 
 std::string helpFilePath(const std::string& programFolder) {

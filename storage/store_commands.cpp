@@ -5,12 +5,32 @@
 #include "store_list.h"
 #include "store_list_io.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QString>
 #include <optional>
+#include <sys/stat.h>
 
 namespace vavivor {
+
+namespace {
+
+// Whether `a` and `b` reach the same file: the same device and inode when both exist, whatever
+// links, ".." or second names lead there; otherwise the same absolute path once cleaned.
+bool sameFile(const std::string& a, const std::string& b) {
+    struct stat first {};
+    struct stat second {};
+    if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) {
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    }
+    const auto cleaned = [](const std::string& path) {
+        return QDir::cleanPath(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+    };
+    return cleaned(a) == cleaned(b);
+}
+
+} // namespace
 
 void mnuZELchng_Click(ProgramState& state, Services& services, StoreChoiceView& storeChoice) {
     for (;;) {
@@ -66,9 +86,10 @@ bool changeStore(ProgramState& state, Services& services, StoreChoiceView& store
     const QString file = QString::fromStdString(path);
     const bool existed = QFileInfo::exists(file);
     const StoreScan scan = scanStoreFile(path);
-    if (!scan.ok) {
-        services.dialogs.message(scan.error + " The current storage file stays " +
-                                     store.currentStore + ".",
+    // The default storage file is taken whatever it holds, as at start-up.
+    if (!scan.ok || (!scan.notAStore.empty() && current != 1)) {
+        services.dialogs.message((scan.ok ? scan.notAStore : scan.error) +
+                                     " The current storage file stays " + store.currentStore + ".",
                                  kStoreFileTitle);
         return true;
     }
@@ -99,11 +120,12 @@ bool deleteStore(ProgramState& state, Services& services, StoreChoiceView& store
         services.dialogs.message(path + " isn't a storage file.", kDeletingTitle);
         return false;
     }
-    if (i == 1) {
+    // The list matches names exactly; what goes is the file itself, however it is named.
+    if (i == 1 || sameFile(path, store.storeList[1])) {
         services.dialogs.message("This is the DEFAULT file and it has to remain.", kDeletingTitle);
         return false;
     }
-    const bool deletingCurrent = i == store.currentEntry;
+    const bool deletingCurrent = i == store.currentEntry || sameFile(path, store.currentStore);
     if (deletingCurrent) {
         services.dialogs.message("You are about to delete the CURRENT storage file!\nThe DEFAULT "
                                  "will be selected if you continue.",

@@ -31,6 +31,18 @@ std::string defaultListText(const StoreState& store) {
     return formatStoreList(1, 1, {store.defaultStoreName});
 }
 
+std::optional<std::string> lengthProblem(std::int64_t length) {
+    if (length % static_cast<std::int64_t>(kRecordSize) == 0) {
+        return std::nullopt;
+    }
+    return "its length of " + std::to_string(length) + " bytes is not a whole number of " +
+           std::to_string(kRecordSize) + "-byte records";
+}
+
+std::string oddRecord(int n, const std::string& why) {
+    return "record " + std::to_string(n) + " does not look like a record (" + why + ")";
+}
+
 } // namespace
 
 void readStoreList(ProgramState& state, Services& services, StoreChoiceView& storeChoice,
@@ -112,14 +124,27 @@ std::int16_t findStore(const StoreState& store, const std::string& path) {
 
 StoreScan scanStoreFile(const std::string& path) {
     StoreScan scan;
-    // Only the deleted flags count, so the records are not kept.
+    // Only the deleted flags and the first odd record count, so the records are not kept.
     std::vector<std::int16_t> live;
+    std::optional<std::string> odd;
     const auto contents =
-        readStoreRecords(path, &scan.error, [&live](int, const StorageRecord& record) {
+        readStoreRecords(path, &scan.error, [&](int n, const StorageRecord& record) {
             live.push_back(record.isDeleted() ? 0 : 1);
+            if (!odd) {
+                if (const auto why = recordProblem(record)) {
+                    odd = oddRecord(n, *why);
+                }
+            }
         });
     if (!contents) {
         return scan;
+    }
+    std::optional<std::string> problem = lengthProblem(contents->length);
+    if (!problem) {
+        problem = odd;
+    }
+    if (problem) {
+        scan.notAStore = "The file " + path + " is not a storage file: " + *problem + ".";
     }
     const int records = scannedRecords(*contents);
     if (records > kMaxRecords) {
@@ -139,6 +164,31 @@ StoreScan scanStoreFile(const std::string& path) {
         }
     }
     return scan;
+}
+
+std::optional<std::string> recordProblem(const StorageRecord& record) {
+    const auto field = [](const char* name, std::int16_t value) -> std::optional<std::string> {
+        if (value == 0 || value == -1) {
+            return std::nullopt;
+        }
+        return std::string("its ") + name + " is " + std::to_string(value) + ", not 0 or -1";
+    };
+    if (auto problem = field("deleted flag", record.deleted)) {
+        return problem;
+    }
+    return field("kind", record.kind);
+}
+
+std::optional<std::string> storeFileProblem(const StoreContents& contents) {
+    if (auto problem = lengthProblem(contents.length)) {
+        return problem;
+    }
+    for (std::size_t i = 0; i < contents.records.size(); ++i) {
+        if (const auto why = recordProblem(contents.records[i])) {
+            return oddRecord(static_cast<int>(i) + 1, *why);
+        }
+    }
+    return std::nullopt;
 }
 
 void applyScan(StoreState& store, const StoreScan& scan) {
@@ -170,7 +220,8 @@ void storageStartUp(ProgramState& state, Services& services, StoreChoiceView& st
     StoreState& store = state.store;
     readStoreList(state, services, storeChoice, state.screen.storeListPath);
     const StoreScan scan = scanStoreFile(store.currentStore);
-    if (scan.ok) {
+    // The default storage file is used whatever it holds: there is nothing to fall back on.
+    if (scan.ok && (scan.notAStore.empty() || store.currentEntry == 1)) {
         applyScan(store, scan);
         return;
     }
@@ -181,7 +232,8 @@ void storageStartUp(ProgramState& state, Services& services, StoreChoiceView& st
     // Work on with the default storage file rather than on a file that cannot be used.
     store.currentEntry = 1;
     store.currentStore = store.storeList[1];
-    services.dialogs.message(scan.error + " The default storage file " + store.currentStore +
+    services.dialogs.message((scan.ok ? scan.notAStore : scan.error) +
+                                 " The default storage file " + store.currentStore +
                                  " is used instead.",
                              kStoreFileTitle);
     scanStore(state, services);

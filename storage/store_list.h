@@ -3,8 +3,10 @@
 #include "core/program_state.h"
 #include "core/services.h"
 #include "store_choice_view.h"
+#include "store_file.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,9 @@ struct StoreScan {
     std::int16_t nextRecord = 1;
     std::vector<std::int16_t> recordUsed{0, 0};
     bool storeHasRecords = false;
+    // When the file does not look like a storage file (storeFileProblem): a sentence naming the
+    // file and the reason. The scan is ok all the same.
+    std::string notAStore;
 };
 
 // The most records a storage file may hold: nextRecord must stay a signed 16-bit number.
@@ -43,6 +48,17 @@ std::int16_t findStore(const StoreState& store, const std::string& path);
 
 // The bookkeeping of the storage file at `path`; a missing file is created empty.
 StoreScan scanStoreFile(const std::string& path);
+
+// Why `record` does not look like a record of a storage file, or nothing: records in this
+// format hold 0 or -1 as the deleted flag and as the kind. Positions are not looked at: a
+// record with a damaged position is listed, and refused on loading.
+std::optional<std::string> recordProblem(const StorageRecord& record);
+
+// Why a file read into `contents` is not a storage file, or nothing: its length must be a
+// whole number of 960-byte records (for reading, a trailing part is tolerated; a file to be
+// taken as a storage file has none), and every record must pass recordProblem. An empty
+// file is a storage file. The reason reads on from "... is not a storage file: ".
+std::optional<std::string> storeFileProblem(const StoreContents& contents);
 
 // Rebuilds nextRecord, recordUsed and storeHasRecords from currentStore. A file that cannot be
 // read is reported in a message box and the bookkeeping stays as it was; returns whether the

@@ -7,7 +7,13 @@
 #include <QSaveFile>
 #include <QString>
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace vavivor {
 
@@ -65,6 +71,57 @@ std::string printItem(int value) {
 
 std::string quotedError(int entry, std::string_view what) {
     return "entry " + std::to_string(entry) + " " + std::string(what);
+}
+
+std::string tooLong() {
+    return "it is longer than the " + std::to_string(kMaxStoreListBytes) +
+           " bytes that a list of " + std::to_string(kMaxStoreEntries) + " storage files can take";
+}
+
+// Why a file of this type and size cannot be a storage list, or nothing.
+std::optional<std::string> listFileProblem(const struct stat& info) {
+    if (!S_ISREG(info.st_mode)) {
+        return "it is not a plain file";
+    }
+    if (info.st_size > kMaxStoreListBytes) {
+        return tooLong();
+    }
+    return std::nullopt;
+}
+
+// A file descriptor, closed on the way out.
+struct OpenFile {
+    explicit OpenFile(int opened) : fd(opened) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+    int fd;
+};
+
+// Reads from `fd` until its end or `limit` bytes; false, with errno set, on a read error.
+bool readAtMost(int fd, std::int64_t limit, std::string& bytes) {
+    std::array<char, 65536> piece{};
+    while (static_cast<std::int64_t>(bytes.size()) < limit) {
+        const auto wanted = static_cast<std::size_t>(
+            std::min<std::int64_t>(limit - static_cast<std::int64_t>(bytes.size()),
+                                   static_cast<std::int64_t>(piece.size())));
+        const ssize_t got = ::read(fd, piece.data(), wanted);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return false;
+        }
+        if (got == 0) {
+            return true;
+        }
+        bytes.append(piece.data(), static_cast<std::size_t>(got));
+    }
+    return true;
 }
 
 } // namespace
@@ -175,24 +232,36 @@ std::string folderOf(const std::string& path) {
 
 StoreListRead readStoreListFile(const std::string& path) {
     StoreListRead result;
-    QFile file(QString::fromStdString(path));
-    if (!file.exists()) {
-        result.status = StoreListStatus::Missing;
-        result.problem = "the file does not exist";
+    const auto failed = [&result](StoreListStatus status, std::string problem) {
+        result.status = status;
+        result.problem = std::move(problem);
         return result;
+    };
+    // The type first, so that a FIFO or a device is not even opened.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        return errno == ENOENT ? failed(StoreListStatus::Missing, "the file does not exist")
+                               : failed(StoreListStatus::Unreadable, std::strerror(errno));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.status = StoreListStatus::Unreadable;
-        result.problem = file.errorString().toStdString();
-        return result;
+    if (const auto problem = listFileProblem(info)) {
+        return failed(StoreListStatus::Malformed, *problem);
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.status = StoreListStatus::Unreadable;
-        result.problem = file.errorString().toStdString();
-        return result;
+    // Without waiting, and the type again, should the file have been replaced meanwhile.
+    const OpenFile file{::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        return failed(StoreListStatus::Unreadable, std::strerror(errno));
     }
-    StoreListParse parsed = parseStoreList(std::string_view(bytes.constData(), bytes.size()));
+    if (const auto problem = listFileProblem(info)) {
+        return failed(StoreListStatus::Malformed, *problem);
+    }
+    std::string bytes;
+    if (!readAtMost(file.fd, kMaxStoreListBytes + 1, bytes)) {
+        return failed(StoreListStatus::Unreadable, std::strerror(errno));
+    }
+    if (static_cast<std::int64_t>(bytes.size()) > kMaxStoreListBytes) {
+        return failed(StoreListStatus::Malformed, tooLong());
+    }
+    StoreListParse parsed = parseStoreList(bytes);
     if (!parsed.list) {
         result.status = StoreListStatus::Malformed;
         result.problem = parsed.error;
@@ -203,6 +272,12 @@ StoreListRead readStoreListFile(const std::string& path) {
 }
 
 bool writeStoreListFile(const std::string& path, const std::string& text, std::string* error) {
+    // A FIFO would make the write wait for a reader.
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
+        *error = "it is not a plain file";
+        return false;
+    }
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly) ||
         file.write(text.data(), static_cast<qint64>(text.size())) !=

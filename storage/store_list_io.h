@@ -11,6 +11,9 @@ namespace vavivor {
 inline constexpr const char* kDefaultStoreName = "\\def-store.zld";
 // storeCount, currentEntry and record numbers are signed 16-bit.
 inline constexpr int kMaxStoreEntries = 32767;
+// The longest storage list worth reading: line 1 and 32767 entries, each line at most a path
+// of 4096 bytes between its quotes, and CR LF.
+inline constexpr std::int64_t kMaxStoreListBytes = (kMaxStoreEntries + 1) * std::int64_t{4100};
 
 // The storage list file as written: entries[0] is entry 1 as it stands in the file, relative
 // to the program folder ("\def-store.zld"); the others are full paths.
@@ -51,11 +54,14 @@ struct StoreListRead {
     std::string problem; // the reason, when not Ok
 };
 
-// Reads and parses the storage list at `path`.
+// Reads and parses the storage list at `path`. What is not a plain file once links are
+// followed (a FIFO, a device) or is longer than kMaxStoreListBytes is Malformed and is never
+// read; opening never waits.
 StoreListRead readStoreListFile(const std::string& path);
 
 // Writes `text` as the file at `path` through a new file that then replaces the old one, so
-// a failed write leaves the old list whole. False with a reason in `error` on failure.
+// a failed write leaves the old list whole. False with a reason in `error` on failure, also
+// when `path` names something other than a plain file.
 bool writeStoreListFile(const std::string& path, const std::string& text, std::string* error);
 
 // Renames the file at `path` to the first free name of the form path.damaged, path.damaged-2,

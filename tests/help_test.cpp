@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHelpEngineCore>
 #include <QHelpLink>
 #include <QImage>
@@ -115,10 +116,25 @@ private slots:
         QVERIFY(kind != QLatin1String("garbage") || QFileInfo(path).size() == 8); // left alone
     }
 
-    // In the build folder the program folder is the programs' own folder, because the help
-    // lies there.
-    void theBuildFolderIsTheProgramFolder() {
-        QCOMPARE(QString::fromStdString(programFolder()), QCoreApplication::applicationDirPath());
+    // The figures outlive the build folder: although it holds the help, the program folder is
+    // the data folder (the test's own), unless the executable's folder holds a storage list or
+    // a file named "portable".
+    void figuresLiveInTheDataFolderUnlessKeptBesideTheProgram() {
+        const QString data = qEnvironmentVariable("XDG_DATA_HOME");
+        QVERIFY2(data.startsWith(QStringLiteral(VAVIVOR_TEST_AREA)), qPrintable(data));
+        const QString own = data + QStringLiteral("/Vavivor");
+        QCOMPARE(QString::fromStdString(programFolder()), own);
+        QVERIFY(QFileInfo::exists(own));
+        QTemporaryDir copy;
+        for (const char* name : {kPortableMarkerName, kStoreListName}) {
+            QFile marker(copy.filePath(QLatin1String(name)));
+            QVERIFY(marker.open(QIODevice::WriteOnly));
+            marker.close();
+            QCOMPARE(QString::fromStdString(programFolderFor(copy.path().toStdString())),
+                     copy.path());
+            QVERIFY(marker.remove());
+        }
+        QCOMPARE(QString::fromStdString(programFolderFor(copy.path().toStdString())), own);
     }
 };
 
