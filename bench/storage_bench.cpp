@@ -42,10 +42,10 @@ std::string fullStore() {
     return path;
 }
 
-// The catalogue's rows kept as text only.
+// The catalogue's rows kept as their lines of text only.
 struct RowsOnly : CatalogueView {
     void clearRows() override { rows.clear(); }
-    void addRow(const std::string& line) override { rows.push_back(line); }
+    void addRow(const CatalogueRow& row) override { rows.push_back(catalogueLine(row)); }
     int selectedRow() const override { return -1; }
     void setStoreCaption(const std::string&) override {}
     void showWindow() override {}

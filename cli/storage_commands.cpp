@@ -2,6 +2,7 @@
 #include "output_files.h"
 #include "screen_output.h"
 #include "storage/catalogue.h"
+#include "storage/catalogue_row.h"
 #include "storage/store_file.h"
 #include "storage/store_list_io.h"
 #include "windowless_screen.h"
@@ -57,7 +58,8 @@ int runCatalogue(const CliOptions& options, std::ostream& out, std::ostream& err
     }
     for (std::size_t i = 0; i < contents->records.size(); ++i) {
         if (!contents->records[i].isDeleted()) {
-            out << catalogueLine(static_cast<int>(i) + 1, contents->records[i]) << "\n";
+            out << catalogueLine(catalogueRow(static_cast<int>(i) + 1, contents->records[i]))
+                << "\n";
         }
     }
     return damaged ? kExitFailure : kExitOk;

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(encodeDescription(description) == record.description);
     }
 
-    const std::string line = catalogueLine(1, record);
+    const std::string line = catalogueLine(catalogueRow(1, record));
     check(isUtf8(line));
     check(std::count(line.begin(), line.end(), '\t') == 2);
     check(line.find_first_of(std::string("\n\r\0", 3)) == std::string::npos);

@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "print_grid.h"
+#include "storage/catalogue_row.h"
 #include "storage/record_io.h"
 #include "storage/store_file.h"
 
@@ -38,8 +39,7 @@ void setFontPoints(PrintGrid& grid, PrinterPage& page, double points) {
 }
 
 // The three lines of one live record.
-void printRecord(PrintGrid& grid, PrinterPage& page, int number, const StorageRecord& record,
-                 int geneCount) {
+void printRecord(PrintGrid& grid, PrinterPage& page, const CatalogueRow& row, int geneCount) {
     if (page.currentY() > grid.printBottomY) {
         printPageFooter(grid, page);
         page.newPage();
@@ -48,15 +48,17 @@ void printRecord(PrintGrid& grid, PrinterPage& page, int number, const StorageRe
     }
     const int textColumn = grid.printLeftCol + kDescriptionOffset;
     setPrintColumn(page, grid, grid.printLeftCol);
-    page.printText(std::to_string(number), false);
+    page.printText(std::to_string(row.number), false);
     setPrintColumn(page, grid, textColumn);
-    page.printText(trimmed(descriptionText(record)), false);
-    page.printText(record.isSequence() ? ", (a sequence of mutations)" : ", (a single Zeloid)",
-                   true);
+    page.printText(trimmed(row.description), false);
+    page.printText(row.sequence ? ", (a sequence of mutations)" : ", (a single Zeloid)", true);
     setPrintColumn(page, grid, textColumn);
-    page.printText(record.isSequence() ? "Genes of first Zeloid: " : "Genes: ", false);
-    for (int g = 0; g < geneCount; ++g) {
-        page.printText(std::to_string(storedPosition(record.cell(0, g))) + "  ", false);
+    page.printText(row.sequence ? "Genes of first Zeloid: " : "Genes: ", false);
+    // Paper shows 0 where the list shows "?".
+    const int shown = std::min(geneCount, kGeneCount);
+    for (int g = 0; g < shown; ++g) {
+        page.printText(std::to_string(row.genes[static_cast<std::size_t>(g)].value_or(0)) + "  ",
+                       false);
     }
     page.lineEnd();
     page.lineEnd();
@@ -129,7 +131,7 @@ bool printStorageFile(ProgramState& state, PrinterPage& page, int k, std::string
     for (const StorageRecord& record : contents->records) {
         ++number;
         if (!record.isDeleted()) {
-            printRecord(grid, page, number, record, state.genome.geneCount);
+            printRecord(grid, page, catalogueRow(number, record), state.genome.geneCount);
         }
     }
     return true;

@@ -6,28 +6,15 @@
 #include "core/dialogs.h"
 #include "core/gene_editor.h"
 #include "core/main_controls.h"
-#include "core/number_text.h"
 #include "core/renderer.h"
 #include "store_file.h"
 #include "store_list.h"
 #include "store_lock.h"
 
 #include <optional>
-#include <utility>
 #include <vector>
 
 namespace vavivor {
-
-namespace {
-
-constexpr std::size_t kNumberField = 3;
-
-std::string positionText(float cell) {
-    const auto position = toInt16(cell);
-    return position ? std::to_string(*position) : "?";
-}
-
-} // namespace
 
 void showCatalogue(ProgramState& state, Services& services, CatalogueView& view) {
     if (!fillCatalogue(state, services, view)) {
@@ -42,13 +29,13 @@ bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view)
     view.clearRows();
     map.assign(1, 0);
     std::string error;
-    // The lines are made while the file is read a piece at a time, so that a large file is
+    // The rows are made while the file is read a piece at a time, so that a large file is
     // never held whole.
-    std::vector<std::pair<int, std::string>> lines;
+    std::vector<CatalogueRow> rows;
     const auto contents = readStoreRecords(state.store.currentStore, &error,
-                                           [&lines](int r, const StorageRecord& record) {
+                                           [&rows](int r, const StorageRecord& record) {
                                                if (!record.isDeleted()) {
-                                                   lines.emplace_back(r, catalogueLine(r, record));
+                                                   rows.push_back(catalogueRow(r, record));
                                                }
                                            });
     if (!contents) {
@@ -63,25 +50,12 @@ bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view)
                                  kStoreFileTitle);
         return false;
     }
-    map.reserve(lines.size() + 1);
-    for (const auto& [r, line] : lines) {
-        map.push_back(static_cast<std::int16_t>(r));
-        view.addRow(line);
+    map.reserve(rows.size() + 1);
+    for (const CatalogueRow& row : rows) {
+        map.push_back(static_cast<std::int16_t>(row.number));
+        view.addRow(row);
     }
     return true;
-}
-
-std::string catalogueLine(int r, const StorageRecord& record) {
-    std::string number = std::to_string(r);
-    if (number.size() < kNumberField) {
-        number.insert(0, kNumberField - number.size(), ' ');
-    }
-    std::string line =
-        number + (record.isSequence() ? "M" : "R") + "\t" + descriptionText(record) + "\t";
-    for (int g = 0; g < kGeneCount; ++g) {
-        line += positionText(record.cell(0, g)) + "  ";
-    }
-    return line;
 }
 
 std::int16_t selectedRecord(const ProgramState& state, Services& services,

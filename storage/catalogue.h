@@ -16,15 +16,10 @@ namespace vavivor {
 // window. When the storage file cannot be read, a message box says why instead.
 void showCatalogue(ProgramState& state, Services& services, CatalogueView& view);
 
-// One catalogue line per live whole record of the current storage file, in record order, and
+// One catalogue row per live whole record of the current storage file, in record order, and
 // catalogueMap to match. On a file that cannot be read the list is left empty, with a message;
 // returns whether the file was read.
 bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view);
-
-// The catalogue line of record r: the number right-aligned in three places, M or R, TAB, the
-// 20 characters of the description, TAB, the eight positions of its first figure each
-// followed by two blanks ("?" for a cell that holds no usable number).
-std::string catalogueLine(int r, const StorageRecord& record);
 
 // The record number of the selected row, or 0 after the "LIST RECORD" message when no row
 // is selected.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue_row.h"
+
 #include <string>
 
 namespace vavivor {
@@ -9,9 +11,9 @@ class CatalogueView {
 public:
     virtual ~CatalogueView() = default;
 
-    // The list lstZELCat: emptied, then one catalogue line per row.
+    // The list lstZELCat: emptied, then one line per row.
     virtual void clearRows() = 0;
-    virtual void addRow(const std::string& line) = 0;
+    virtual void addRow(const CatalogueRow& row) = 0;
     // The selected row (from 0), or -1 when no row is selected.
     [[nodiscard]] virtual int selectedRow() const = 0;
     // Caption of lblFMC5.

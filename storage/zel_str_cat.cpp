@@ -1,6 +1,6 @@
 #include "zel_str_cat.h"
 
-#include "catalogue_line.h"
+#include "catalogue_row.h"
 #include "core/figure_picture.h"
 #include "mainwindow/window_layout.h"
 #include "platform/control_notes.h"
@@ -21,6 +21,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+
+Q_DECLARE_METATYPE(vavivor::CatalogueRow)
 
 namespace vavivor {
 
@@ -43,6 +46,9 @@ constexpr int kCatalogueHeight = 1440 + kListHeight + 465;
 // Pictures kept for lines scrolled out of view; more are made again when needed.
 constexpr int kKeptThumbnails = 2000;
 
+// Each line's item keeps its row under this role; its text is the catalogue line.
+constexpr int kRowRole = Qt::UserRole;
+
 // The system's colour for the title of an inactive window, as the classic desktop has it.
 const QColor kInactiveTitle(128, 128, 128);
 
@@ -63,12 +69,22 @@ const ControlNote kCatalogueNotes[] = {
     {"mnuCRDel", "Delete the chosen record, after a question", 446},
 };
 
+CatalogueRow rowOf(const QModelIndex& index) {
+    return index.data(kRowRole).value<CatalogueRow>();
+}
+
+// Whether the filter's text lets the row be seen: its description holds the text, upper and
+// lower case alike.
+bool passesFilter(const CatalogueRow& row, const QString& text) {
+    return text.isEmpty() ||
+           QString::fromStdString(row.description).contains(text, Qt::CaseInsensitive);
+}
+
 } // namespace
 
-// Draws a catalogue line's three TAB-separated fields each under its heading, whatever the
-// widths of the characters of the description, and the record's first figure after them. A
-// figure's picture is made the first time its line is painted and kept for every line with the
-// same genes.
+// Draws a row's three fields each under its heading, whatever the widths of the characters of
+// the description, and the record's first figure after them. A figure's picture is made the
+// first time its line is painted and kept for every line with the same genes.
 class CatalogueColumns : public QStyledItemDelegate {
 public:
     explicit CatalogueColumns(QListWidget* list)
@@ -92,8 +108,9 @@ public:
             style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
         }
 
-        const QString line = index.data().toString();
-        const QStringList fields = line.split(QLatin1Char('\t'));
+        const CatalogueRow row = rowOf(index);
+        const QString fields[] = {QString::fromStdString(recordField(row)),
+                                  QString::fromStdString(row.description)};
         const bool selected = (option.state & QStyle::State_Selected) != 0;
         painter->save();
         painter->setFont(option.font);
@@ -102,31 +119,29 @@ public:
         // Column edges in pixels from the list's outer left edge; the row starts inside its
         // frame.
         const int inset = m_list->frameWidth();
-        const int columns = static_cast<int>(kColumnLefts.size());
-        for (int i = 0; i < fields.size() && i < columns; ++i) {
-            const auto column = static_cast<std::size_t>(i);
+        const auto cell = [&](std::size_t column) {
             const int left = twipsToPixels(kColumnLefts[column] - kListLeft) + 2;
             // A small gap before the next column, so that a long description never touches
             // the genes.
-            const bool last = i + 1 == columns;
-            const int right = last ? std::min(m_list->viewport()->width() + inset, figureLeft())
-                                   : twipsToPixels(kColumnLefts[column + 1] - kListLeft) - 6;
-            const QRect cell(option.rect.left() + left - inset, option.rect.top(), right - left,
-                             option.rect.height());
-            if (last) {
-                drawPositions(*painter, cell, fields[i]);
-                continue;
-            }
+            const int right = column + 1 == kColumnLefts.size()
+                                  ? std::min(m_list->viewport()->width() + inset, figureLeft())
+                                  : twipsToPixels(kColumnLefts[column + 1] - kListLeft) - 6;
+            return QRect(option.rect.left() + left - inset, option.rect.top(), right - left,
+                         option.rect.height());
+        };
+        for (std::size_t column = 0; column < std::size(fields); ++column) {
             // Trailing blanks take room without being seen.
-            QString text = fields[i];
+            QString text = fields[column];
             while (text.endsWith(QLatin1Char(' '))) {
                 text.chop(1);
             }
+            const QRect place = cell(column);
             const QString shown =
-                painter->fontMetrics().elidedText(text, Qt::ElideRight, cell.width());
-            painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
+                painter->fontMetrics().elidedText(text, Qt::ElideRight, place.width());
+            painter->drawText(place, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, shown);
         }
-        if (const QPixmap* figure = thumbnail(line)) {
+        drawPositions(*painter, cell(kColumnLefts.size() - 1), row);
+        if (const QPixmap* figure = thumbnail(row)) {
             const int top = option.rect.top() + (option.rect.height() - kThumbnailPixels) / 2;
             painter->drawPixmap(QPoint(option.rect.left() + figureLeft() - inset + 4, top),
                                 *figure);
@@ -138,10 +153,9 @@ private:
     // The left edge of the figures, in pixels from the list's outer left edge.
     static int figureLeft() { return twipsToPixels(kColumnsWidth); }
 
-    // The picture of the first figure of a catalogue line; none for a line whose Genes column
-    // holds no whole figure.
-    const QPixmap* thumbnail(const QString& line) const {
-        const auto genes = catalogueGenes(line.toStdString());
+    // The picture of the row's first figure; none when its positions make no whole figure.
+    const QPixmap* thumbnail(const CatalogueRow& row) const {
+        const auto genes = firstFigure(row);
         if (!genes) {
             return nullptr;
         }
@@ -162,16 +176,15 @@ private:
     }
 
     // The eight positions two blanks apart, or closer where a scroll bar leaves less room.
-    static void drawPositions(QPainter& painter, const QRect& cell, const QString& text) {
-        const QStringList positions = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (positions.isEmpty()) {
-            return;
-        }
+    static void drawPositions(QPainter& painter, const QRect& cell, const CatalogueRow& row) {
+        const int count = static_cast<int>(row.genes.size());
         const int natural = painter.fontMetrics().horizontalAdvance(QStringLiteral("0  "));
-        const int step = std::min(natural, cell.width() / static_cast<int>(positions.size()));
-        for (int k = 0; k < positions.size(); ++k) {
+        const int step = std::min(natural, cell.width() / count);
+        for (int k = 0; k < count; ++k) {
+            const QString position =
+                QString::fromStdString(positionText(row.genes[static_cast<std::size_t>(k)]));
             painter.drawText(QRect(cell.left() + k * step, cell.top(), natural, cell.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, positions[k]);
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, position);
         }
     }
 
@@ -270,19 +283,19 @@ void ZelStrCat::clearRows() {
     m_list->clear();
 }
 
-void ZelStrCat::addRow(const std::string& line) {
-    m_list->addItem(QString::fromStdString(line));
-    if (!m_filter->text().isEmpty()) {
-        m_list->item(m_list->count() - 1)
-            ->setHidden(!descriptionContains(line, m_filter->text().toStdString()));
+void ZelStrCat::addRow(const CatalogueRow& row) {
+    auto* item = new QListWidgetItem(QString::fromStdString(catalogueLine(row)), m_list);
+    item->setData(kRowRole, QVariant::fromValue(row));
+    if (!passesFilter(row, m_filter->text())) {
+        item->setHidden(true);
     }
 }
 
 void ZelStrCat::applyFilter() {
-    const std::string text = m_filter->text().toStdString();
+    const QString text = m_filter->text();
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem* item = m_list->item(row);
-        const bool hidden = !descriptionContains(item->text().toStdString(), text);
+        const bool hidden = !passesFilter(item->data(kRowRole).value<CatalogueRow>(), text);
         if (item->isHidden() != hidden) {
             item->setHidden(hidden);
         }

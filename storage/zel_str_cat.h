@@ -33,7 +33,7 @@ public:
     // CatalogueView. A row that the filter hides keeps its place, so that the selected row
     // still counts every line.
     void clearRows() override;
-    void addRow(const std::string& line) override;
+    void addRow(const CatalogueRow& row) override;
     [[nodiscard]] int selectedRow() const override;
     // Elided in the middle when it is too wide; whole in the tooltip.
     void setStoreCaption(const std::string& caption) override;
@@ -49,7 +49,7 @@ signals:
     void printRequested();
 
 private:
-    // Hides the lines whose description does not hold the filter's text, and unselects them.
+    // Hides the rows whose description does not hold the filter's text, and unselects them.
     void applyFilter();
 
     QLabel* m_caption = nullptr;

@@ -324,22 +324,6 @@ TEST(CliVersionTest, BothProgramsNameTheirVersion) {
     }
 }
 
-// A description with control bytes, written by another program, still gives one catalogue line
-// of three columns per record.
-TEST(CliCatalogueTest, ControlBytesInADescriptionStayOnTheirLine) {
-    QTemporaryDir dir;
-    const std::string path = dir.filePath("s.zlr").toStdString();
-    StorageRecord odd = makeRecord(false, "", startGenes());
-    const char bytes[] = {'a', '\t', 'b', '\n', 'c', '\r', 'd', '\0', 'e'};
-    std::copy(std::begin(bytes), std::end(bytes), odd.description.begin());
-    writeRecords(path, {odd, makeRecord(true, "after", startGenes())});
-    const Result r = run("catalogue " + path);
-    ASSERT_EQ(r.status, kExitOk) << r.err;
-    ASSERT_EQ(lineCount(r.out), 2) << r.out;
-    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\t'), 4) << r.out;
-    EXPECT_EQ(r.out.find_first_of(std::string("\r\0", 2)), std::string::npos);
-}
-
 TEST(PrintCatalogueCliTest, PrintsTheGivenFilesIntoOnePdf) {
     QTemporaryDir dir;
     const std::string a = dir.filePath("a.zlr").toStdString();

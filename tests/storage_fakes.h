@@ -21,13 +21,13 @@ struct FakeStoreChoice : StoreChoiceView {
 
 struct FakeCatalogue : CatalogueView {
     void clearRows() override { rows.clear(); }
-    void addRow(const std::string& line) override { rows.push_back(line); }
+    void addRow(const CatalogueRow& row) override { rows.push_back(row); }
     int selectedRow() const override { return selected; }
     void setStoreCaption(const std::string&) override {}
     void showWindow() override { visible = true; }
     void hideWindow() override { visible = false; }
 
-    std::vector<std::string> rows;
+    std::vector<CatalogueRow> rows;
     int selected = -1;
     bool visible = false;
 };

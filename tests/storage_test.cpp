@@ -1,4 +1,5 @@
 #include "storage/catalogue.h"
+#include "storage/catalogue_row.h"
 #include "storage/save_record.h"
 #include "storage/store_commands.h"
 #include "storage/store_file.h"
@@ -246,22 +247,33 @@ TEST_F(StorageTest, ASaveOrDeleteOnAFullDiskLeavesTheFileAsItWasAndSaysWhy) {
 
 // ---- The catalogue, loading and deleting records
 
-TEST(CatalogueLineTest, NumberedAlignedAndUnreadablePositionsAsQuestionMarks) {
+TEST(CatalogueRowTest, NumberedAlignedAndUnreadablePositionsAsQuestionMarks) {
     StorageRecord single = makeRecord(false, "x", GeneSet{1, 2, 3, 4, 5, 6, 7, 9});
-    EXPECT_EQ(catalogueLine(1234, single).substr(0, 7), "1234R\tx");
+    EXPECT_EQ(catalogueLine(catalogueRow(1234, single)).substr(0, 7), "1234R\tx");
     single.cell(0, 0) = std::numeric_limits<float>::quiet_NaN();
     single.cell(0, 1) = 4.5F;
     single.cell(0, 2) = 1e9F;
-    EXPECT_EQ(catalogueLine(12, single).substr(26), "?  4  ?  4  5  6  7  9  ");
+    EXPECT_EQ(catalogueLine(catalogueRow(12, single)).substr(26), "?  4  ?  4  5  6  7  9  ");
 }
 
-TEST(CatalogueLineTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColumns) {
+TEST(CatalogueRowTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColumns) {
     StorageRecord record = makeRecord(false, "", startGenes());
     const std::string written("a\tb\nc\rd\0e\x7f", 10);
     std::copy(written.begin(), written.end(), record.description.begin());
-    const std::string line = catalogueLine(1, record);
+    const std::string line = catalogueLine(catalogueRow(1, record));
     EXPECT_EQ(line.substr(0, 25), "  1R\ta\u2409b\u240Ac\u240Dd\u2400e\u2421");
     EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 2);
+}
+
+// The picture beside a row is drawn only from a whole figure: every position a number 1..9.
+TEST(CatalogueRowTest, OnlyAWholeFirstFigureIsDrawn) {
+    const GeneSet genes{1, 2, 3, 4, 5, 6, 7, 9};
+    EXPECT_EQ(firstFigure(catalogueRow(1, makeRecord(true, "x", genes))), genes);
+    for (const float cell : {std::numeric_limits<float>::quiet_NaN(), 0.0F, 9.5F, 12.0F, -3.0F}) {
+        StorageRecord record = makeRecord(false, "x", genes);
+        record.cell(0, 7) = cell;
+        EXPECT_EQ(firstFigure(catalogueRow(1, record)), std::nullopt) << cell;
+    }
 }
 
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
@@ -276,7 +288,7 @@ TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
     startUp();
     showCatalogue(rig.state, rig.services, catalogue);
     ASSERT_EQ(catalogue.rows.size(), 2U);
-    EXPECT_EQ(catalogue.rows[1].substr(0, 10), "  3M\tthree");
+    EXPECT_EQ(catalogue.rows[1], catalogueRow(3, makeRecord(true, "three", startGenes())));
     catalogue.selected = 1;
     EXPECT_EQ(selectedRecord(rig.state, rig.services, catalogue), 3);
     catalogue.selected = -1;
@@ -315,7 +327,7 @@ TEST_F(StorageTest, StoredPositionsAreRoundedAsTheCatalogueShowsThem) {
     writeRecords(defaultStore(), {chain});
     startUp();
     showCatalogue(rig.state, rig.services, catalogue);
-    EXPECT_EQ(catalogue.rows[0].substr(26, 9), "5  4  5  ");
+    EXPECT_EQ(firstFigure(catalogue.rows[0]), (GeneSet{5, 4, 5, 5, 5, 5, 5, 5}));
     catalogue.selected = 0;
     loadSelectedRecord(rig.state, rig.services, catalogue);
     EXPECT_FALSE(catalogue.visible);
