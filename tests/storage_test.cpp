@@ -6,19 +6,16 @@
 #include "storage/store_list_io.h"
 #include "storage/store_lock.h"
 #include "storage_fakes.h"
+#include "support/file_limit.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace vavivor {
 namespace {
@@ -189,36 +186,17 @@ TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
     EXPECT_FALSE(rig.controls.loadEnabled);
 }
 
-// Runs `act` in a child process whose files may not grow beyond `limit` bytes, as on a full
-// disk, and returns the messages it showed.
-std::string onFullDisk(rlim_t limit, const std::function<void()>& act, const LogicRig& rig) {
-    int out[2];
-    if (pipe(out) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit full{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &full);
+// Runs `act` as on a full disk that takes `limit` bytes a file and returns the messages it
+// showed.
+std::string onFullDisk(std::uint64_t limit, const std::function<void()>& act, const LogicRig& rig) {
+    return underFileSizeLimit(limit, [&] {
         act();
         std::string shown;
         for (const std::string& text : rig.platform.dialogs.messages()) {
             shown += text + "\n";
         }
-        const bool written =
-            write(out[1], shown.data(), shown.size()) == static_cast<ssize_t>(shown.size());
-        _exit(written ? 0 : 1);
-    }
-    close(out[1]);
-    std::string shown;
-    char buffer[1024];
-    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
-        shown.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(out[0]);
-    waitpid(child, nullptr, 0);
-    return shown;
+        return shown;
+    });
 }
 
 // A write that stops half-way leaves the file as it was and names the reason.
