@@ -85,7 +85,7 @@ TEST_F(StorageTest, AWindowsPathFromAnOldListLeavesTheDefaultForNow) {
 
 struct ScanCase {
     const char* name;
-    std::vector<bool> deleted; // one per record
+    std::vector<std::int16_t> flags; // the deleted flag of each record
     QByteArray tail;
     std::vector<std::int16_t> recordUsed;
     std::int16_t freeRecord; // the number the next save takes
@@ -96,8 +96,9 @@ class ScanTest : public StorageTest, public ::testing::WithParamInterface<ScanCa
 TEST_P(ScanTest, MarksTheLiveRecordsAndSavesIntoTheLowestFreeNumber) {
     const ScanCase& c = GetParam();
     std::vector<StorageRecord> records;
-    for (const bool d : c.deleted) {
-        records.push_back(makeRecord(false, "r", startGenes(), d));
+    for (const std::int16_t flag : c.flags) {
+        records.push_back(makeRecord(false, "r", startGenes()));
+        records.back().deleted = flag;
     }
     writeRecords(defaultStore(), records, c.tail);
     startUp();
@@ -110,12 +111,15 @@ TEST_P(ScanTest, MarksTheLiveRecordsAndSavesIntoTheLowestFreeNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ScanTest,
-    ::testing::Values(ScanCase{"empty", {}, {}, {0, 0}, 1},
-                      ScanCase{"second_deleted", {false, true, false}, {}, {0, 1, 0, 1, 0}, 2},
-                      // A trailing part counts as a record when it is more than half of one.
-                      ScanCase{"half_a_record", {}, QByteArray(480, '\0'), {0, 0}, 1},
-                      ScanCase{"more_than_half", {}, QByteArray(481, '\0'), {0, 1, 0}, 2},
-                      ScanCase{"deleted_tail", {false}, QByteArray(959, '\xFF'), {0, 1, 0, 0}, 2}),
+    ::testing::Values(
+        ScanCase{"empty", {}, {}, {0, 0}, 1},
+        ScanCase{"second_deleted", {0, -1, 0}, {}, {0, 1, 0, 1, 0}, 2},
+        ScanCase{"flag_one", {1, 0}, {}, {0, 0, 1, 0}, 1},
+        // A trailing part counts as a record when it is more than half of one.
+        ScanCase{"half_a_record", {}, QByteArray(480, '\0'), {0, 0}, 1},
+        ScanCase{"more_than_half", {}, QByteArray(481, '\0'), {0, 1, 0}, 2},
+        ScanCase{"deleted_tail", {0}, QByteArray(959, '\xFF'), {0, 1, 0, 0}, 2},
+        ScanCase{"tail_flag_one", {}, QByteArray(1, '\x01') + QByteArray(480, '\0'), {0, 0, 0}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Saving
@@ -243,14 +247,12 @@ TEST(CatalogueLineTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColu
 }
 
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
-    // Behind the records more than half a record, but not a whole one. Any flag but 0 means
-    // deleted, 1 as well as the -1 that this program writes.
-    StorageRecord two = makeRecord(true, "two", startGenes());
-    two.deleted = 1;
-    writeRecords(
-        defaultStore(),
-        {makeRecord(false, "one", startGenes()), two, makeRecord(true, "three", startGenes())},
-        QByteArray(700, '\0'));
+    // Behind the records more than half a record, but not a whole one.
+    writeRecords(defaultStore(),
+                 {makeRecord(false, "one", startGenes()),
+                  deletedElsewhere(makeRecord(true, "two", startGenes())),
+                  makeRecord(true, "three", startGenes())},
+                 QByteArray(700, '\0'));
     startUp();
     showCatalogue(rig.state, rig.services, catalogue);
     ASSERT_EQ(catalogue.rows.size(), 2U);
