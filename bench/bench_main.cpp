@@ -1,3 +1,4 @@
+#include "screen_bench.h"
 #include "startup_bench.h"
 
 #include <QApplication>
@@ -23,6 +24,9 @@ int main(int argc, char** argv) {
         return vavivor::runStartUpProbe(argc, argv);
     }
     qInstallMessageHandler(quietOffscreen);
+    if (vavivor::isScaledClickProbe(argc, argv)) {
+        return vavivor::runScaledClickProbe(argc, argv);
+    }
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -93,16 +93,17 @@ void timeReportedAgainst(benchmark::State& state, const std::function<double()>&
     }
 }
 
+double secondsOf(const std::function<void()>& f) {
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return took.count();
+}
+
 void timeAgainst(benchmark::State& state, const std::function<void()>& work,
                  const std::function<void()>& baseline) {
-    const auto timed = [](const std::function<void()>& f) {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        return took.count();
-    };
     timeReportedAgainst(
-        state, [&] { return timed(work); }, [&] { return timed(baseline); });
+        state, [&] { return secondsOf(work); }, [&] { return secondsOf(baseline); });
 }
 
 } // namespace vavivor

@@ -49,6 +49,9 @@ std::vector<QLineF> figureSegments(const Picture& picture, QSizeF size);
 // the render hints of the picture areas.
 void paintSegments(QImage& image, const std::vector<QLineF>& segments, bool antialias = false);
 
+// The seconds that `f` takes.
+double secondsOf(const std::function<void()>& f);
+
 // Times `work` and `baseline` in turns, so that both meet the same load of a shared machine.
 // The benchmark's time is that of `work` (register it with UseManualTime); the counters give the
 // medians of both in milliseconds and the ratio of the medians.

@@ -11,9 +11,6 @@ inline constexpr Colour kBlack = 0;
 inline constexpr Colour kWhite = 16777215;
 inline constexpr Colour kRed = 255;
 
-constexpr Colour rgb(int red, int green, int blue) {
-    return static_cast<Colour>(red + 256 * green + 65536 * blue);
-}
 constexpr int redOf(Colour c) {
     return static_cast<int>(c & 0xFF);
 }

@@ -81,8 +81,6 @@ struct CatalogueState {
 
 // The grid that places printed text: print columns and rows in twips.
 struct PrintGrid {
-    std::int16_t printPageWidth = 11512;
-    std::int16_t printPageHeight = 16264;
     std::int16_t printColWidth = 115;
     std::int16_t printRowHeight = 271;
     std::int16_t printBottomY = 15176;

@@ -34,9 +34,6 @@ public:
     // sets `error` to a sentence naming the file and the reason.
     bool exportSvg(const QString& path, QString* error);
 
-    // Zooms the view by `factor`, within 1/64 to 4 times the natural size.
-    void zoomBy(double factor);
-    [[nodiscard]] double zoom() const { return m_zoom; }
     // Where the node of entry `index` stands in the view's viewport.
     [[nodiscard]] QPoint nodeCentre(int index) const;
 
@@ -52,6 +49,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Zooms the view by `factor`, within 1/64 to 4 times the natural size.
+    void zoomBy(double factor);
     void buildMenus();
     void addNode(int index);
     void updateMarks();

@@ -23,16 +23,16 @@ QToolButton* arrowButton(Qt::ArrowType arrow, const char* name) {
 } // namespace
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent) {
-    m_up = arrowButton(Qt::UpArrow, "up");
-    m_down = arrowButton(Qt::DownArrow, "down");
+    QToolButton* up = arrowButton(Qt::UpArrow, "up");
+    QToolButton* down = arrowButton(Qt::DownArrow, "down");
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_up);
-    layout->addWidget(m_down);
+    layout->addWidget(up);
+    layout->addWidget(down);
     setFocusPolicy(Qt::StrongFocus);
-    connect(m_up, &QToolButton::clicked, this, [this] { step(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(up, &QToolButton::clicked, this, [this] { step(1); });
+    connect(down, &QToolButton::clicked, this, [this] { step(-1); });
 }
 
 void UpDown::setRange(int minimum, int maximum) {

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-class QToolButton;
-
 namespace vavivor {
 
 // An up/down control: two arrow buttons that step a whole number within a range and stop at
@@ -16,15 +14,9 @@ class UpDown : public QWidget {
 public:
     explicit UpDown(QWidget* parent = nullptr);
 
-    [[nodiscard]] int value() const { return m_value; }
-    [[nodiscard]] int minimum() const { return m_minimum; }
-    [[nodiscard]] int maximum() const { return m_maximum; }
     void setRange(int minimum, int maximum);
     // Sets the value, kept within the range, without reporting a step.
     void setValue(int value);
-
-    [[nodiscard]] QToolButton* upButton() const { return m_up; }
-    [[nodiscard]] QToolButton* downButton() const { return m_down; }
 
 signals:
     // An arrow or key moved the value. At the ends of the range nothing moves and nothing is
@@ -38,8 +30,6 @@ protected:
 private:
     void step(int delta);
 
-    QToolButton* m_up = nullptr;
-    QToolButton* m_down = nullptr;
     int m_minimum = 1;
     int m_maximum = 9;
     int m_value = 1;

@@ -59,10 +59,6 @@ QIcon figureIcon() {
 } // namespace
 
 struct ZelMain::Controls {
-    QWidget* client = nullptr;
-    QLabel* lblZELM1 = nullptr;
-    QLabel* lblFGM2 = nullptr;
-    QLabel* lblGFGM3 = nullptr;
     std::array<QLabel*, kGeneCount> label1{};
     std::array<QLabel*, kGeneCount> lblGR{};
     std::array<UpDown*, kGeneCount> udGene{};
@@ -70,30 +66,17 @@ struct ZelMain::Controls {
     std::array<QLabel*, kGeneCount> lblGeneV{};
     QLabel* label2 = nullptr;
     QLabel* label3 = nullptr;
-    QFrame* lnFGM1 = nullptr;
-    QLabel* lblZELM5 = nullptr;
     QLabel* lblZel1 = nullptr;
     QCheckBox* ckbZel1 = nullptr;
     QPushButton* cmdZELscreen = nullptr;
     QPushButton* cmdZELNalt = nullptr;
-    QPushButton* cmdZELRdraw = nullptr;
-    QPushButton* cmdZELMdraw = nullptr;
     QPushButton* cmdZELMrep = nullptr;
     std::array<PictureArea*, 2> pics{};
 
-    QAction* mnuZELprint = nullptr;
     QAction* mnuZELsave = nullptr;
     QAction* mnuZELload = nullptr;
-    QAction* mnuZELchng = nullptr;
-    QAction* mnuZELdel = nullptr;
-    QAction* mnuZELclose = nullptr;
     QAction* mnuZELback = nullptr;
     QAction* mnuZELforward = nullptr;
-    QAction* mnuZELtree = nullptr;
-    QAction* mnuZ_Hcont = nullptr;
-    QAction* mnuZ_Hindx = nullptr;
-    QAction* mnuZ_Hfnd = nullptr;
-    QAction* mnuZ_Habout = nullptr;
     QLabel* statusText = nullptr;
 };
 
@@ -124,18 +107,18 @@ ZelMain::~ZelMain() = default;
 
 void ZelMain::buildControls() {
     Controls& c = *m_controls;
-    c.client = new QWidget(this);
-    c.client->setObjectName(QStringLiteral("clientArea"));
-    c.client->setFixedSize(kClientWidth, kClientHeight);
-    c.client->setAutoFillBackground(true);
-    setCentralWidget(c.client);
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
 
     const QFont heading = windowFont(9.75, true);
     const QFont large = windowFont(12.0);
     const auto label = [&](const std::string& objectName, const QRect& place,
                            const QString& caption, const QFont& font,
                            Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
-        auto* l = new QLabel(caption, c.client);
+        auto* l = new QLabel(caption, client);
         l->setObjectName(text(objectName));
         l->setGeometry(place);
         l->setFont(font);
@@ -144,7 +127,7 @@ void ZelMain::buildControls() {
     };
     const auto button = [&](const char* objectName, const QRect& place, const QString& caption,
                             int topic) {
-        auto* b = new CaptionButton(caption, c.client);
+        auto* b = new CaptionButton(caption, client);
         b->setObjectName(QLatin1String(objectName));
         b->setGeometry(place);
         b->setFont(windowFont(8.25, true));
@@ -152,12 +135,12 @@ void ZelMain::buildControls() {
         return b;
     };
 
-    c.lblZELM1 = label("lblZELM1", twipsRect(360, 120, 3975, 255), QStringLiteral("ZELOID GENES"),
-                       windowFont(12.0, true));
-    c.lblFGM2 = label("lblFGM2", twipsRect(0, 480, 1335, 375), QStringLiteral("GENE value"),
-                      heading, Qt::AlignHCenter | Qt::AlignTop);
-    c.lblGFGM3 = label("lblGFGM3", twipsRect(1560, 480, 2775, 375),
-                       QStringLiteral("Associated data"), heading, Qt::AlignHCenter | Qt::AlignTop);
+    label("lblZELM1", twipsRect(360, 120, 3975, 255), QStringLiteral("ZELOID GENES"),
+          windowFont(12.0, true));
+    label("lblFGM2", twipsRect(0, 480, 1335, 375), QStringLiteral("GENE value"), heading,
+          Qt::AlignHCenter | Qt::AlignTop);
+    label("lblGFGM3", twipsRect(1560, 480, 2775, 375), QStringLiteral("Associated data"), heading,
+          Qt::AlignHCenter | Qt::AlignTop);
 
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -172,7 +155,7 @@ void ZelMain::buildControls() {
         c.lblGR[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         c.lblGR[i]->setProperty("helpTopic", 100);
 
-        auto* arrows = new UpDown(c.client);
+        auto* arrows = new UpDown(client);
         arrows->setObjectName(text(name("udGene", i)));
         arrows->setGeometry(twipsRect(960, 960 + rowTop, 195, 495));
         arrows->setRange(kGenePosMin, kGenePosMax);
@@ -193,20 +176,20 @@ void ZelMain::buildControls() {
     c.label3 = label("Label3", twipsRect(2400, 5400, 1455, 375), {}, large);
     c.label3->setProperty("helpTopic", 120);
 
-    c.lnFGM1 = new QFrame(c.client);
-    c.lnFGM1->setObjectName(QStringLiteral("lnFGM1"));
-    c.lnFGM1->setGeometry(QRect(QPoint(twipsToPixels(360), twipsToPixels(6120)),
-                                QPoint(twipsToPixels(4440), twipsToPixels(6120))));
+    auto* lnFGM1 = new QFrame(client);
+    lnFGM1->setObjectName(QStringLiteral("lnFGM1"));
+    lnFGM1->setGeometry(QRect(QPoint(twipsToPixels(360), twipsToPixels(6120)),
+                              QPoint(twipsToPixels(4440), twipsToPixels(6120))));
     QPalette line = palette();
     line.setColor(QPalette::Window, kLineGrey);
-    c.lnFGM1->setPalette(line);
-    c.lnFGM1->setAutoFillBackground(true);
+    lnFGM1->setPalette(line);
+    lnFGM1->setAutoFillBackground(true);
 
-    c.lblZELM5 = label("lblZELM5", twipsRect(960, 6360, 2655, 255), QStringLiteral("OPERATIONS"),
-                       heading, Qt::AlignHCenter | Qt::AlignTop);
+    label("lblZELM5", twipsRect(960, 6360, 2655, 255), QStringLiteral("OPERATIONS"), heading,
+          Qt::AlignHCenter | Qt::AlignTop);
     c.lblZel1 = label("lblZel1", twipsRect(1200, 6840, 1455, 255), QStringLiteral("Auto-Print"),
                       heading, Qt::AlignRight | Qt::AlignTop);
-    c.ckbZel1 = new QCheckBox(c.client);
+    c.ckbZel1 = new QCheckBox(client);
     c.ckbZel1->setObjectName(QStringLiteral("ckbZel1"));
     c.ckbZel1->setGeometry(twipsRect(2760, 6840, 375, 255));
     c.ckbZel1->setProperty("helpTopic", 10);
@@ -214,17 +197,15 @@ void ZelMain::buildControls() {
 
     c.cmdZELscreen = button("cmdZELscreen", twipsRect(600, 7440, 1335, 495), {}, 20);
     c.cmdZELNalt = button("cmdZELNalt", twipsRect(2880, 7440, 1335, 495), {}, 30);
-    c.cmdZELRdraw = button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495),
-                           QStringLiteral("DRAW RELATIVES"), 40);
-    c.cmdZELMdraw = button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495),
-                           QStringLiteral("DRAW MUTATIONS"), 50);
+    button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495), QStringLiteral("DRAW RELATIVES"), 40);
+    button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495), QStringLiteral("DRAW MUTATIONS"), 50);
     c.cmdZELMrep = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
                           QStringLiteral("REVIEW MUTATIONS"), 60);
     connect(c.cmdZELscreen, &QPushButton::clicked, this, &ZelMain::layoutSwitchClicked);
     connect(c.cmdZELNalt, &QPushButton::clicked, this, &ZelMain::areaSwitchClicked);
 
     // A sunken border around the place of the two picture areas.
-    auto* border = new QFrame(c.client);
+    auto* border = new QFrame(client);
     border->setObjectName(QStringLiteral("pictureBorder"));
     border->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     border->setLineWidth(1);
@@ -232,7 +213,7 @@ void ZelMain::buildControls() {
 
     const char* pictureNames[] = {"pibZELMpica", "pibZELMpicb"};
     for (int i = 0; i < 2; ++i) {
-        auto* area = new PictureArea(c.client);
+        auto* area = new PictureArea(client);
         area->setObjectName(QLatin1String(pictureNames[i]));
         area->setGeometry(twipsRect(5000, 200, 9840, 9840));
         area->setProperty("helpTopic", 300);
@@ -257,16 +238,16 @@ void ZelMain::buildMenus() {
     };
 
     QMenu* file = menu("mnuZELfile", QStringLiteral("&File"), 400);
-    c.mnuZELprint = item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
+    item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
     QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportItem, &QAction::triggered, this,
             [this] { mnuZELexport_Click(m_state, m_services); });
     c.mnuZELsave = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
     c.mnuZELload = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
-    c.mnuZELchng = item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
-    c.mnuZELdel = item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
-    c.mnuZELclose = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
+    item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
+    item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
+    QAction* close = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
 
     // Going back through the screens of the run; the history wiring connects these items.
     QMenu* go = menu("mnuZELgo", QStringLiteral("&Go"), 430);
@@ -274,22 +255,24 @@ void ZelMain::buildMenus() {
     c.mnuZELback->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
     c.mnuZELforward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
     c.mnuZELforward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    c.mnuZELtree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
-    c.mnuZELtree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    QAction* tree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
+    tree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     c.mnuZELback->setEnabled(false); // nothing has been drawn yet
     c.mnuZELforward->setEnabled(false);
 
     QMenu* help = menu("mnuZ_help", QStringLiteral("&Help"), 420);
-    c.mnuZ_Hcont = item(help, "mnuZ_Hcont", QStringLiteral("&Contents"), 422);
-    c.mnuZ_Hindx = item(help, "mnuZ_Hindx", QStringLiteral("&Index"), 424);
-    c.mnuZ_Hfnd = item(help, "mnuZ_Hfnd", QStringLiteral("Fi&nd"), 426);
-    c.mnuZ_Habout = item(help, "mnuZ_Habout", QStringLiteral("&About"), 428);
+    const auto helpItem = [&](const char* objectName, const QString& caption, int topic,
+                              HelpView view) {
+        connect(item(help, objectName, caption, topic), &QAction::triggered, this,
+                [this, view] { showHelp(view); });
+    };
+    helpItem("mnuZ_Hcont", QStringLiteral("&Contents"), 422, HelpView::Contents);
+    helpItem("mnuZ_Hindx", QStringLiteral("&Index"), 424, HelpView::Index);
+    helpItem("mnuZ_Hfnd", QStringLiteral("Fi&nd"), 426, HelpView::Find);
+    QAction* about = item(help, "mnuZ_Habout", QStringLiteral("&About"), 428);
 
-    connect(c.mnuZELclose, &QAction::triggered, this, &ZelMain::endProgram);
-    connect(c.mnuZ_Hcont, &QAction::triggered, this, [this] { showHelp(HelpView::Contents); });
-    connect(c.mnuZ_Hindx, &QAction::triggered, this, [this] { showHelp(HelpView::Index); });
-    connect(c.mnuZ_Hfnd, &QAction::triggered, this, [this] { showHelp(HelpView::Find); });
-    connect(c.mnuZ_Habout, &QAction::triggered, this, &ZelMain::showAbout);
+    connect(close, &QAction::triggered, this, &ZelMain::endProgram);
+    connect(about, &QAction::triggered, this, &ZelMain::showAbout);
 }
 
 PictureArea* ZelMain::pictureArea(int index) const {

@@ -1,6 +1,7 @@
 #include "qt_printer_page.h"
 
 #include "picture_painter.h"
+#include "whole_file.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -23,6 +25,8 @@ constexpr double kTwipsPerPoint = 20.0;
 // The print grid's page, 11512 x 16264 twips, centred on A4.
 constexpr double kGridWidthTwips = 11512.0;
 constexpr double kGridHeightTwips = 16264.0;
+// Dots per inch of PDF pages, as a high-resolution printer has them.
+constexpr int kPdfResolution = 1200;
 
 QPageLayout gridPageLayout() {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
@@ -30,12 +34,6 @@ QPageLayout gridPageLayout() {
     const double topBottom = (a4.height() - kGridHeightTwips / kTwipsPerPoint) / 2.0;
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                        QMarginsF(side, topBottom, side, topBottom), QPageLayout::Point);
-}
-
-void makePdfPrinter(QPrinter& printer, const QString& path) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    printer.setPageLayout(gridPageLayout());
 }
 
 QString defaultPdfFolder() {
@@ -48,16 +46,15 @@ QString defaultPdfFolder() {
 
 } // namespace
 
-QtPrinterPage::QtPrinterPage()
+QtPrinterPage::QtPrinterPage(const PdfFolder& pdfFolder)
     : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
-      m_pdfFolder(defaultPdfFolder()) {
+      m_pdfFolder(pdfFolder.path.isEmpty() ? defaultPdfFolder() : pdfFolder.path) {
     m_printer->setDocName(QStringLiteral("Vavivor"));
     m_printer->setCreator(QStringLiteral("Vavivor"));
 }
 
 QtPrinterPage::QtPrinterPage(const QString& pdfPath) : QtPrinterPage() {
     m_fixedPdf = pdfPath;
-    makePdfPrinter(*m_printer, pdfPath);
 }
 
 QtPrinterPage::~QtPrinterPage() {
@@ -94,16 +91,27 @@ QFont QtPrinterPage::font() const {
     return printerFont(m_fontName, m_bold, m_points);
 }
 
+QPagedPaintDevice& QtPrinterPage::device() const {
+    if (m_pdfWriter) {
+        return *m_pdfWriter;
+    }
+    return *m_printer;
+}
+
+int QtPrinterPage::resolution() const {
+    return m_pdfWriter ? m_pdfWriter->resolution() : m_printer->resolution();
+}
+
 double QtPrinterPage::toDevice(double twips) const {
-    return twips * m_printer->resolution() / kTwipsPerInch;
+    return twips * resolution() / kTwipsPerInch;
 }
 
 double QtPrinterPage::toTwips(double device) const {
-    return device * kTwipsPerInch / m_printer->resolution();
+    return device * kTwipsPerInch / resolution();
 }
 
 double QtPrinterPage::lineHeight(const QFont& font) const {
-    return toTwips(QFontMetricsF(font, m_printer.get()).lineSpacing());
+    return toTwips(QFontMetricsF(font, &device()).lineSpacing());
 }
 
 void QtPrinterPage::fail(const std::string& reason) {
@@ -113,11 +121,11 @@ void QtPrinterPage::fail(const std::string& reason) {
     }
 }
 
-bool QtPrinterPage::choosePdfFile() {
+QString QtPrinterPage::newPdfPath() {
     QDir folder(m_pdfFolder);
     if (!folder.mkpath(QStringLiteral("."))) {
         fail("the folder " + m_pdfFolder.toStdString() + " could not be created");
-        return false;
+        return {};
     }
     const QString stamp =
         QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd-HHmmss"));
@@ -125,7 +133,26 @@ bool QtPrinterPage::choosePdfFile() {
     for (int n = 2; QFileInfo::exists(path); ++n) {
         path = folder.filePath(QStringLiteral("vavivor-%1-%2.pdf").arg(stamp).arg(n));
     }
-    makePdfPrinter(*m_printer, path);
+    return path;
+}
+
+bool QtPrinterPage::beginPdf() {
+    const QString path = m_fixedPdf.isEmpty() ? newPdfPath() : m_fixedPdf;
+    if (path.isEmpty()) {
+        return false;
+    }
+    auto file = std::make_unique<WholeFile>();
+    if (!file->create(path, m_fixedPdf.isEmpty() ? WholeFile::Placement::Beside
+                                                 : WholeFile::Placement::InPlace)) {
+        fail(file->failure());
+        return false;
+    }
+    m_pdfFile = std::move(file);
+    m_pdfWriter = std::make_unique<QPdfWriter>(m_pdfFile.get());
+    m_pdfWriter->setResolution(kPdfResolution);
+    m_pdfWriter->setPageLayout(gridPageLayout());
+    m_pdfWriter->setTitle(QStringLiteral("Vavivor"));
+    m_pdfWriter->setCreator(QStringLiteral("Vavivor"));
     return true;
 }
 
@@ -135,25 +162,14 @@ bool QtPrinterPage::begin() {
     }
     m_started = true;
     m_failure.clear();
-    if (m_fixedPdf.isEmpty()) {
-        if (QPrinterInfo::availablePrinters().isEmpty()) {
-            if (!choosePdfFile()) {
-                return false;
-            }
-        } else if (m_printer->outputFormat() != QPrinter::NativeFormat) {
-            // A printer has been installed since the last document went to a PDF file.
-            m_printer->setOutputFileName(QString());
-            m_printer->setOutputFormat(QPrinter::NativeFormat);
-        }
+    if (!hasSystemPrinter() && !beginPdf()) {
+        return false;
     }
     m_painter = std::make_unique<QPainter>();
-    if (!m_painter->begin(m_printer.get())) {
-        if (m_printer->outputFormat() == QPrinter::PdfFormat) {
-            fail("the file " + m_printer->outputFileName().toStdString() + " could not be written");
-        } else {
-            fail("the printer " + m_printer->printerName().toStdString() +
-                 " could not start the document");
-        }
+    if (!m_painter->begin(&device())) {
+        fail(m_pdfFile ? "the file " + m_pdfFile->path().toStdString() + " could not be written"
+                       : "the printer " + m_printer->printerName().toStdString() +
+                             " could not start the document");
         return false;
     }
     m_painter->setPen(Qt::black);
@@ -163,8 +179,9 @@ bool QtPrinterPage::begin() {
 void QtPrinterPage::printText(const std::string& text, bool lineEnd) {
     const QFont f = font();
     const QString qtext = QString::fromStdString(text);
-    const QFontMetricsF metrics(f, m_printer.get());
-    if (begin()) {
+    const bool started = begin();
+    const QFontMetricsF metrics(f, &device());
+    if (started) {
         m_painter->setFont(f);
         m_painter->setPen(Qt::black);
         m_painter->drawText(QPointF(toDevice(m_x), toDevice(m_y) + metrics.ascent()), qtext);
@@ -195,7 +212,7 @@ void QtPrinterPage::drawPicture(const Picture& picture, double x, double y, doub
 }
 
 void QtPrinterPage::newPage() {
-    if (begin() && !m_printer->newPage()) {
+    if (begin() && !device().newPage()) {
         fail("the printer could not start page " + std::to_string(m_page + 1));
     }
     ++m_page;
@@ -205,17 +222,22 @@ void QtPrinterPage::newPage() {
 
 bool QtPrinterPage::endDoc() {
     const bool started = m_started;
-    if (m_painter && m_painter->isActive() && !m_painter->end()) {
-        fail("the printer did not take the document");
-    }
+    const bool ended = !m_painter || !m_painter->isActive() || m_painter->end();
     m_painter.reset();
-    if (started && !m_failed && m_printer->printerState() == QPrinter::Error) {
+    const bool toPdf = m_pdfFile != nullptr;
+    const QString pdf = toPdf ? m_pdfFile->path() : QString();
+    if (toPdf) {
+        m_pdfWriter.reset();
+        if (!ended) {
+            fail("the file " + pdf.toStdString() + " could not be written");
+        } else if (!m_failed && !m_pdfFile->commit()) {
+            fail(m_pdfFile->failure());
+        }
+        m_pdfFile.reset(); // a file not put in place goes with it
+    } else if (!ended) {
+        fail("the printer did not take the document");
+    } else if (started && !m_failed && m_printer->printerState() == QPrinter::Error) {
         fail("the printer reported an error");
-    }
-    const bool toPdf = m_printer->outputFormat() == QPrinter::PdfFormat;
-    const QString pdf = m_printer->outputFileName();
-    if (started && !m_failed && toPdf && QFileInfo(pdf).size() <= 0) {
-        fail("the file " + pdf.toStdString() + " could not be written");
     }
     const bool ok = !m_failed;
     m_started = false;
@@ -223,12 +245,9 @@ bool QtPrinterPage::endDoc() {
     m_page = 1;
     m_x = 0.0;
     m_y = 0.0;
-    if (started && ok) {
-        m_lastPdf = toPdf ? pdf : QString();
-        if (m_report) {
-            m_report(toPdf ? "Printed to " + QDir::toNativeSeparators(pdf).toStdString()
-                           : "Sent to the printer " + m_printer->printerName().toStdString());
-        }
+    if (started && ok && m_report) {
+        m_report(toPdf ? "Printed to " + QDir::toNativeSeparators(pdf).toStdString()
+                       : "Sent to the printer " + m_printer->printerName().toStdString());
     }
     return ok;
 }

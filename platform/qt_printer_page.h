@@ -9,23 +9,35 @@
 #include <string>
 
 class QPainter;
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace vavivor {
+
+class WholeFile;
+
+// The folder that takes the PDF files when no printer is installed; empty: the documents
+// folder's "Vavivor".
+struct PdfFolder {
+    QString path;
+};
 
 // The printer page on Qt's printing: twips from the top left of the printable area are mapped
 // onto the device, text stands with its top left corner at the current position, and pictures
 // are painted as vectors. The painter begins with the first item and ends with endDoc.
 //
-// Without a printer installed every document goes to a new PDF file in pdfFolder(), named
+// Without a printer installed every document goes to a new PDF file in the PDF folder, named
 // after the time it was printed; a PDF page's printable area is A4 less the margins that make
-// it the print grid's 11512 x 16264 twips.
+// it the print grid's 11512 x 16264 twips. A PDF file stands under its name only once it has
+// been written whole.
 class QtPrinterPage : public PrinterPage {
 public:
     using Report = std::function<void(const std::string&)>;
 
-    // The system's printer (the last one chosen in the print dialog, else the default one).
-    QtPrinterPage();
+    // The system's printer (the last one chosen in the print dialog, else the default one), or
+    // PDF files in `pdfFolder` while none is installed.
+    explicit QtPrinterPage(const PdfFolder& pdfFolder = {});
     // Every document to the PDF file `pdfPath`, replacing what it held.
     explicit QtPrinterPage(const QString& pdfPath);
     ~QtPrinterPage() override;
@@ -38,11 +50,6 @@ public:
     [[nodiscard]] bool hasSystemPrinter() const;
     // Told after each finished document where it went ("Printed to /home/...pdf").
     void setReport(Report report) { m_report = std::move(report); }
-    // Where documents go when no printer is installed: the documents folder's "Vavivor".
-    [[nodiscard]] QString pdfFolder() const { return m_pdfFolder; }
-    void setPdfFolder(const QString& folder) { m_pdfFolder = folder; }
-    // The PDF file of the last document, if it went to one.
-    [[nodiscard]] QString lastPdfPath() const { return m_lastPdf; }
 
     // The face that stands in for a font name of the program: Arial and Arial rounded MT Bold
     // become Liberation Sans (bold for the rounded face) where they are not installed.
@@ -66,7 +73,11 @@ public:
 private:
     // Starts the document at its first item; false when the printer or file cannot take it.
     bool begin();
-    bool choosePdfFile();
+    bool beginPdf();
+    // A new file name in the PDF folder, or empty when the folder cannot be made.
+    QString newPdfPath();
+    [[nodiscard]] QPagedPaintDevice& device() const;
+    [[nodiscard]] int resolution() const;
     [[nodiscard]] QFont font() const;
     [[nodiscard]] double toDevice(double twips) const;
     [[nodiscard]] double toTwips(double device) const;
@@ -74,10 +85,11 @@ private:
     void fail(const std::string& reason);
 
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<WholeFile> m_pdfFile; // the PDF file of the document, while it is written
+    std::unique_ptr<QPdfWriter> m_pdfWriter;
     std::unique_ptr<QPainter> m_painter;
     QString m_fixedPdf; // set: every document goes to this file
     QString m_pdfFolder;
-    QString m_lastPdf;
     Report m_report;
 
     std::string m_fontName = "Arial";

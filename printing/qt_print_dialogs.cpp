@@ -7,14 +7,11 @@
 
 namespace vavivor {
 
-QtPrintDialogs::QtPrintDialogs(QtPrinterPage& printer) : m_printer(printer) {}
+QtPrintDialogs::QtPrintDialogs(QtPrinterPage& printer, PrinterDialog printerDialog)
+    : m_printer(printer), m_printerDialog(printerDialog) {}
 
 QtPrintDialogs::~QtPrintDialogs() {
     delete m_choice.data();
-}
-
-PrintChoiceDialog* QtPrintDialogs::printChoiceDialog() const {
-    return m_choice.data();
 }
 
 void QtPrintDialogs::setParent(QWidget* parent) {
@@ -22,7 +19,7 @@ void QtPrintDialogs::setParent(QWidget* parent) {
 }
 
 bool QtPrintDialogs::setupPrinter(const std::string& title) {
-    if (!m_alwaysShow && !m_printer.hasSystemPrinter()) {
+    if (m_printerDialog == PrinterDialog::WithPrinterOnly && !m_printer.hasSystemPrinter()) {
         return true;
     }
     // Printer and paper only: no page range, no printing to a file.

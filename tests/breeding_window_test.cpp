@@ -2,6 +2,7 @@
 #include "breeding/history_wiring.h"
 #include "mainwindow/family_tree_window.h"
 #include "support/drawn_figures.h"
+#include "support/user_input.h"
 #include "support/window_rig.h"
 
 #include <QGraphicsView>
@@ -25,9 +26,9 @@ struct BreedingRig : WindowRig {
     // Clicks the centre of cell (column, row from the bottom) of picture area `index`.
     void clickCell(int index, int column, int row, Qt::MouseButton button = Qt::LeftButton) {
         PictureArea* area = window.pictureArea(index);
-        QTest::mouseClick(area, button, {},
-                          QPoint((200 * column + 100) * area->width() / 1000,
-                                 (900 - 200 * row) * area->height() / 1000));
+        userClick(area, button, {},
+                  QPoint((200 * column + 100) * area->width() / 1000,
+                         (900 - 200 * row) * area->height() / 1000));
     }
 };
 
@@ -65,11 +66,11 @@ private slots:
         BreedingRig rig;
         rig.press("cmdZELMdraw");
         rig.press("cmdZELRdraw");
-        QTest::mouseClick(rig.window.pictureArea(0), Qt::BackButton);
+        userClick(rig.window.pictureArea(0), Qt::BackButton);
         QCOMPARE(rig.current(), 0);
         QVERIFY(!rig.find<QAction>("mnuZELback")->isEnabled());
         QVERIFY(rig.find<QAction>("mnuZELforward")->isEnabled());
-        QTest::mouseClick(rig.window.pictureArea(0), Qt::ForwardButton);
+        userClick(rig.window.pictureArea(0), Qt::ForwardButton);
         QCOMPARE(rig.current(), 1);
 
         rig.trigger("mnuZELback");
@@ -83,9 +84,9 @@ private slots:
         QCOMPARE(tree.nodeCentre(0).y(), tree.nodeCentre(1).y());
 
         QWidget* viewport = rig.find<QGraphicsView>("grvZelTree", &tree)->viewport();
-        QTest::mouseClick(viewport, Qt::LeftButton, {}, tree.nodeCentre(1));
+        userClick(viewport, Qt::LeftButton, {}, tree.nodeCentre(1));
         QCOMPARE(rig.current(), 1);
-        QTest::mouseClick(viewport, Qt::BackButton, {}, tree.nodeCentre(1));
+        userClick(viewport, Qt::BackButton, {}, tree.nodeCentre(1));
         QCOMPARE(rig.current(), 0);
 
         auto* exportItem = rig.find<QAction>("mnuTreeExport", &tree);

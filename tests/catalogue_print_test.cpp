@@ -75,7 +75,7 @@ protected:
 // refusing the page is reported.
 TEST_F(CatalogueTest, OneFileWithHeadingsAndItsLiveRecords) {
     std::vector<StorageRecord> records{makeRecord(false, "  tree  ", startGenes()),
-                                       makeRecord(true, "gone", startGenes(), true),
+                                       deletedElsewhere(makeRecord(true, "gone", startGenes())),
                                        makeRecord(true, "spiral", GeneSet{5, 6, 4, 5, 5, 7, 3, 2})};
     const std::array<float, kGeneCount> stored{2.5F, 3.5F, 4.4F, 4.6F, 1.0F, 9.0F, 0.5F, 8.5F};
     for (int g = 0; g < kGeneCount; ++g) {

@@ -146,7 +146,7 @@ protected:
         StorageRecord damaged = makeRecord(false, "broken", startGenes());
         damaged.cell(0, 3) = std::numeric_limits<float>::quiet_NaN();
         writeRecords(store(), {makeRecord(false, "single", GeneSet{2, 3, 4, 5, 6, 7, 8, 9}),
-                               makeRecord(true, "gone", startGenes(), true),
+                               deletedElsewhere(makeRecord(true, "gone", startGenes())),
                                makeRecord(true, "chain", startGenes()), damaged});
         m_before = fileBytes(store()) + QByteArray(700, '\0');
         writeBytes(store(), m_before);

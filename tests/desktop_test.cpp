@@ -3,6 +3,7 @@
 #include "storage/zel_delete.h"
 #include "storage/zel_str_cat.h"
 #include "storage_fakes.h"
+#include "support/user_input.h"
 #include "support/window_rig.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ private slots:
     void positionBoxesStepByKeys() {
         Program p;
         auto* box = p.find<QLabel>("lblGR_2");
-        QTest::mouseClick(box, Qt::LeftButton);
+        userClick(box);
         QCOMPARE(p.focused(), QStringLiteral("udGene_2"));
         QCOMPARE(box->backgroundRole(), QPalette::Highlight);
         for (int n = 0; n < 5; ++n) {
@@ -139,7 +140,7 @@ private slots:
         if (enter) {
             Program::key(Qt::Key_Return);
         } else {
-            QTest::mouseClick(p.find(control, shown), Qt::LeftButton);
+            userClick(p.find(control, shown));
         }
         QVERIFY(!QWhatsThis::inWhatsThisMode());
         QCOMPARE(p.platform.help.topics, std::vector<int>{topic});
@@ -166,8 +167,8 @@ private slots:
         QSignalSpy printed(catalogue, &ZelStrCat::printRequested);
         QTest::keyClick(catalogue, Qt::Key_F1, Qt::ShiftModifier);
         QMenuBar* bar = catalogue->menuBar();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(p.find<QAction>("mnuCatPrint")).center());
+        userClick(bar, Qt::LeftButton, {},
+                  bar->actionGeometry(p.find<QAction>("mnuCatPrint")).center());
         QCOMPARE(printed.count(), 0);
         QCOMPARE(p.platform.help.topics, std::vector<int>({408, 440}));
     }

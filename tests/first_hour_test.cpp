@@ -8,6 +8,7 @@
 #include "platform/picture_area.h"
 #include "platform/qt_printer_page.h"
 #include "support/scripted_services.h"
+#include "support/user_input.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -57,19 +58,22 @@ void expectPage(const QString& text, const QStringList& lines) {
 // document is kept in the order they were printed.
 class KeptPdfPrinter : public QtPrinterPage {
 public:
-    using QtPrinterPage::QtPrinterPage;
+    explicit KeptPdfPrinter(const QString& pdf) : QtPrinterPage(pdf), m_pdf(pdf) {}
 
     bool endDoc() override {
         static int count = 0;
         const bool ok = QtPrinterPage::endDoc();
-        const QString copy = lastPdfPath() + "-" + QString::number(++count);
-        if (ok && QFile::copy(lastPdfPath(), copy)) {
+        const QString copy = m_pdf + "-" + QString::number(++count);
+        if (ok && QFile::copy(m_pdf, copy)) {
             documents << copy;
         }
         return ok;
     }
 
     QStringList documents;
+
+private:
+    QString m_pdf;
 };
 
 const GeneSet kFives = startGenes();
@@ -98,9 +102,7 @@ private:
         }
         return found;
     }
-    void press(const char* button) {
-        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
-    }
+    void press(const char* button) { userClick(control<QPushButton>(button)); }
     void choose(const char* item) { control<QAction>(item)->trigger(); }
     // The text a label or button shows.
     QString caption(const char* name) {
@@ -160,7 +162,7 @@ private:
         return pixels(
             rect, [](const QColor& c) { return c.red() > 200 && c.green() < 80 && c.blue() < 80; });
     }
-    void click(int k) { QTest::mouseClick(area(), Qt::LeftButton, {}, cellRect(k).center()); }
+    void click(int k) { userClick(area(), Qt::LeftButton, {}, cellRect(k).center()); }
 
     QStringList catalogueRows() {
         QStringList rows;
@@ -172,8 +174,8 @@ private:
     }
     void selectRow(int row) {
         auto* list = control<QListWidget>("lstZELCat");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
+        userClick(list->viewport(), Qt::LeftButton, {},
+                  list->visualItemRect(list->item(row)).center());
     }
 
 private slots:
@@ -291,7 +293,8 @@ private slots:
     }
 
     void aFullScreenRunWithAutoPrintPrintsEveryFigure() {
-        QTest::mouseClick(control<QCheckBox>("ckbZel1"), Qt::LeftButton);
+        QVERIFY(shown("lblZel1"));
+        userClick(control<QCheckBox>("ckbZel1"));
         m_printer->documents.clear();
         drawMutations(-1);
 

@@ -7,6 +7,7 @@
 #include "storage/catalogue.h"
 #include "storage/zel_str_cat.h"
 #include "storage_fakes.h"
+#include "support/user_input.h"
 #include "support/window_rig.h"
 
 #include <QDir>
@@ -91,7 +92,7 @@ private slots:
         }
         if (draw) {
             r.press(fullScreen ? "cmdZELRdraw" : "cmdZELMdraw");
-            QTest::mouseClick(area, Qt::LeftButton, {}, area->rect().center()); // a pick
+            userClick(area, Qt::LeftButton, {}, area->rect().center()); // a pick
         }
         const QString folder = r.folder.path();
         const QString file = QDir(folder).filePath(name);
@@ -123,7 +124,7 @@ private slots:
     void aTypedSeedDrawsItsChain() {
         Rig& r = *m_rig;
         r.platform.dialogs.texts = {"4294967296", "-1", " 4294967295 "};
-        QTest::mouseClick(r.find<QPushButton>("cmdZELMdraw"), Qt::LeftButton, Qt::ShiftModifier);
+        userClick(r.find<QPushButton>("cmdZELMdraw"), Qt::LeftButton, Qt::ShiftModifier);
         QCOMPARE(r.platform.dialogs.messages().size(), std::size_t{2});
         QCOMPARE(r.platform.random.seed, 4294967295U);
         QCOMPARE(r.platform.random.reseeds, 1);

@@ -1,6 +1,7 @@
 #include "platform/qt_printer_page.h"
 #include "printing/catalogue_print.h"
 #include "storage_fakes.h"
+#include "support/file_limit.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
@@ -102,18 +103,34 @@ TEST(QtPrinterPageTest, AFileThatCannotBeWrittenIsAFailureAndTheNextDocumentStar
     EXPECT_EQ(page.currentY(), 0);
 }
 
-TEST(QtPrinterPageTest, WithoutAPrinterEachDocumentIsANewPdf) {
+// Without a printer each document is a new PDF file in the folder. A document that the disk
+// takes only in part fails with the system's reason and leaves no file, whole or in part.
+TEST(QtPrinterPageTest, WithoutAPrinterEachDocumentIsANewPdfWrittenWholeOrNotAtAll) {
     if (!QPrinterInfo::availablePrinters().isEmpty()) {
         GTEST_SKIP() << "a printer is installed";
     }
     QTemporaryDir dir;
-    QtPrinterPage page;
-    page.setPdfFolder(dir.filePath(QStringLiteral("Vavivor")));
+    const QString folder = dir.filePath(QStringLiteral("Vavivor"));
+    const auto files = [&folder] {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    };
+    QtPrinterPage page(PdfFolder{folder});
     for (int i = 0; i < 2; ++i) {
         page.printText("VAVIVOR", true);
         ASSERT_TRUE(page.endDoc()) << page.failure();
     }
-    EXPECT_EQ(QDir(page.pdfFolder()).entryList({QStringLiteral("vavivor-*.pdf")}).size(), 2);
+    ASSERT_EQ(files().size(), 2);
+    EXPECT_TRUE(files().at(1).startsWith(QStringLiteral("vavivor-")))
+        << files().join(' ').toStdString();
+
+    QDir(folder).removeRecursively();
+    const std::string failure = underFileSizeLimit(2000, [&page] {
+        page.printText("VAVIVOR", true);
+        return page.endDoc() ? std::string("printed") : page.failure();
+    });
+    EXPECT_NE(failure.find(folder.toStdString()), std::string::npos) << failure;
+    EXPECT_NE(failure.find(": File too large"), std::string::npos) << failure;
+    EXPECT_TRUE(files().isEmpty()) << files().join(' ').toStdString();
 }
 
 } // namespace

@@ -60,6 +60,13 @@ inline StorageRecord makeRecord(bool sequence, const std::string& description, c
     return record;
 }
 
+// `record` marked deleted as other programs may mark it: any flag but 0 means deleted, here 1
+// (bytes 01 00) rather than the -1 that this program writes.
+inline StorageRecord deletedElsewhere(StorageRecord record) {
+    record.deleted = 1;
+    return record;
+}
+
 inline QByteArray fileBytes(const std::string& path) {
     QFile file(QString::fromStdString(path));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

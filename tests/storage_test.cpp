@@ -7,19 +7,16 @@
 #include "storage/store_list_io.h"
 #include "storage/store_lock.h"
 #include "storage_fakes.h"
+#include "support/file_limit.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 #include <limits>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace vavivor {
 namespace {
@@ -89,7 +86,7 @@ TEST_F(StorageTest, AWindowsPathFromAnOldListLeavesTheDefaultForNow) {
 
 struct ScanCase {
     const char* name;
-    std::vector<bool> deleted; // one per record
+    std::vector<std::int16_t> flags; // the deleted flag of each record
     QByteArray tail;
     std::vector<std::int16_t> recordUsed;
     std::int16_t freeRecord; // the number the next save takes
@@ -100,8 +97,9 @@ class ScanTest : public StorageTest, public ::testing::WithParamInterface<ScanCa
 TEST_P(ScanTest, MarksTheLiveRecordsAndSavesIntoTheLowestFreeNumber) {
     const ScanCase& c = GetParam();
     std::vector<StorageRecord> records;
-    for (const bool d : c.deleted) {
-        records.push_back(makeRecord(false, "r", startGenes(), d));
+    for (const std::int16_t flag : c.flags) {
+        records.push_back(makeRecord(false, "r", startGenes()));
+        records.back().deleted = flag;
     }
     writeRecords(defaultStore(), records, c.tail);
     startUp();
@@ -114,12 +112,15 @@ TEST_P(ScanTest, MarksTheLiveRecordsAndSavesIntoTheLowestFreeNumber) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, ScanTest,
-    ::testing::Values(ScanCase{"empty", {}, {}, {0, 0}, 1},
-                      ScanCase{"second_deleted", {false, true, false}, {}, {0, 1, 0, 1, 0}, 2},
-                      // A trailing part counts as a record when it is more than half of one.
-                      ScanCase{"half_a_record", {}, QByteArray(480, '\0'), {0, 0}, 1},
-                      ScanCase{"more_than_half", {}, QByteArray(481, '\0'), {0, 1, 0}, 2},
-                      ScanCase{"deleted_tail", {false}, QByteArray(959, '\xFF'), {0, 1, 0, 0}, 2}),
+    ::testing::Values(
+        ScanCase{"empty", {}, {}, {0, 0}, 1},
+        ScanCase{"second_deleted", {0, -1, 0}, {}, {0, 1, 0, 1, 0}, 2},
+        ScanCase{"flag_one", {1, 0}, {}, {0, 0, 1, 0}, 1},
+        // A trailing part counts as a record when it is more than half of one.
+        ScanCase{"half_a_record", {}, QByteArray(480, '\0'), {0, 0}, 1},
+        ScanCase{"more_than_half", {}, QByteArray(481, '\0'), {0, 1, 0}, 2},
+        ScanCase{"deleted_tail", {0}, QByteArray(959, '\xFF'), {0, 1, 0, 0}, 2},
+        ScanCase{"tail_flag_one", {}, QByteArray(1, '\x01') + QByteArray(480, '\0'), {0, 0, 0}, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Saving
@@ -190,36 +191,17 @@ TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
     EXPECT_FALSE(rig.controls.loadEnabled);
 }
 
-// Runs `act` in a child process whose files may not grow beyond `limit` bytes, as on a full
-// disk, and returns the messages it showed.
-std::string onFullDisk(rlim_t limit, const std::function<void()>& act, const LogicRig& rig) {
-    int out[2];
-    if (pipe(out) != 0) {
-        return "no pipe";
-    }
-    const pid_t child = fork();
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit full{limit, limit};
-        setrlimit(RLIMIT_FSIZE, &full);
+// Runs `act` as on a full disk that takes `limit` bytes a file and returns the messages it
+// showed.
+std::string onFullDisk(std::uint64_t limit, const std::function<void()>& act, const LogicRig& rig) {
+    return underFileSizeLimit(limit, [&] {
         act();
         std::string shown;
         for (const std::string& text : rig.platform.dialogs.messages()) {
             shown += text + "\n";
         }
-        const bool written =
-            write(out[1], shown.data(), shown.size()) == static_cast<ssize_t>(shown.size());
-        _exit(written ? 0 : 1);
-    }
-    close(out[1]);
-    std::string shown;
-    char buffer[1024];
-    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
-        shown.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(out[0]);
-    waitpid(child, nullptr, 0);
-    return shown;
+        return shown;
+    });
 }
 
 // A write that stops half-way leaves the file as it was and names the reason.
@@ -277,14 +259,12 @@ TEST(CatalogueRowTest, OnlyAWholeFirstFigureIsDrawn) {
 }
 
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
-    // Behind the records more than half a record, but not a whole one. Any flag but 0 means
-    // deleted, 1 as well as the -1 that this program writes.
-    StorageRecord two = makeRecord(true, "two", startGenes());
-    two.deleted = 1;
-    writeRecords(
-        defaultStore(),
-        {makeRecord(false, "one", startGenes()), two, makeRecord(true, "three", startGenes())},
-        QByteArray(700, '\0'));
+    // Behind the records more than half a record, but not a whole one.
+    writeRecords(defaultStore(),
+                 {makeRecord(false, "one", startGenes()),
+                  deletedElsewhere(makeRecord(true, "two", startGenes())),
+                  makeRecord(true, "three", startGenes())},
+                 QByteArray(700, '\0'));
     startUp();
     showCatalogue(rig.state, rig.services, catalogue);
     ASSERT_EQ(catalogue.rows.size(), 2U);

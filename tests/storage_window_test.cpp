@@ -1,6 +1,7 @@
 #include "breeding/breeding_wiring.h"
 #include "storage/storage_wiring.h"
 #include "storage_fakes.h"
+#include "support/user_input.h"
 #include "support/window_rig.h"
 
 #include <QLabel>
@@ -49,7 +50,7 @@ private slots:
         m_rig->trigger("mnuZELload");
         QVERIFY(QTest::qWaitForWindowExposed(control("frmZelStrCat")));
         const QPoint centre = list()->visualItemRect(list()->item(0)).center();
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, centre);
+        userClick(list()->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, centre);
         QVERIFY(!control("frmZelStrCat")->isVisible());
         QCOMPARE(m_rig->window.state().genome.cellPos, chain);

@@ -3,6 +3,7 @@
 #include "mainwindow/zel_main.h"
 #include "platform/picture_area.h"
 #include "scripted_services.h"
+#include "user_input.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,7 +16,7 @@
 namespace vavivor {
 
 // The main window on scripted services, its program folder a temporary folder, wired by `wire`
-// and started unless told otherwise. For QtTest programs only.
+// and started and shown unless told otherwise. For QtTest programs only.
 struct WindowRig {
     explicit WindowRig(const std::function<void(ZelMain&)>& wire = {}, bool started = true) {
         window.setProgramFolder(folder.path().toStdString());
@@ -24,6 +25,7 @@ struct WindowRig {
         }
         if (started) {
             window.startUp();
+            window.show();
         }
     }
 
@@ -38,9 +40,7 @@ struct WindowRig {
         return find<QLabel>(name, in)->text();
     }
     bool shown(const QString& name) { return !find(name)->isHidden(); }
-    void press(const QString& button) {
-        QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton);
-    }
+    void press(const QString& button) { userClick(find<QPushButton>(button)); }
     void trigger(const QString& action) { find<QAction>(action)->trigger(); }
     std::size_t items(int area) { return window.pictureArea(area)->picture().items().size(); }
     GeneSet editorGenes() const {
