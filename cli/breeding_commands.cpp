@@ -1,22 +1,20 @@
-#include "breeding/draw_mutations.h"
-#include "breeding/relatives.h"
 #include "commands.h"
+#include "core/random_source.h"
+#include "core/screen.h"
 #include "screen_output.h"
-#include "windowless_screen.h"
 
 namespace vavivor::cli {
 
 int runMutations(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    WindowlessScreen screen(options.layout);
-    screen.setEditor(*options.genes);
-    screen.useSeed(*options.seed);
-    return writeScreen(screen.run(cmdZELMdraw_Click), options, out, err);
+    // The window's generator, started as a Shift+click on DRAW MUTATIONS starts it.
+    TwisterRandom random;
+    random.useSeed(*options.seed);
+    random.reseed();
+    return writeScreen(mutationScreen(*options.genes, random), options, out, err);
 }
 
 int runRelatives(const CliOptions& options, std::ostream& out, std::ostream& err) {
-    WindowlessScreen screen(options.layout);
-    screen.setEditor(*options.genes);
-    return writeScreen(screen.run(cmdZELRdraw_Click), options, out, err);
+    return writeScreen(relativesScreen(*options.genes), options, out, err);
 }
 
 } // namespace vavivor::cli

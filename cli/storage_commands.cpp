@@ -5,7 +5,6 @@
 #include "storage/catalogue_row.h"
 #include "storage/store_file.h"
 #include "storage/store_list_io.h"
-#include "windowless_screen.h"
 
 #include <charconv>
 #include <optional>
@@ -91,15 +90,13 @@ int runExport(const CliOptions& options, std::ostream& out, std::ostream& err) {
         return kExitFailure;
     }
 
-    WindowlessScreen screen(options.layout);
-    if (!takeRecord(screen.state(), record)) {
+    const auto screen = screenOfRecord(record, *n, path);
+    if (!screen) {
         err << "vavivor-cli: record " << *n << " of the storage file " << path
             << " is damaged: its gene positions are not all whole numbers 1..9\n";
         return kExitFailure;
     }
-    const ScreenDrawing drawing = screen.run(
-        [&](ProgramState& state, Services& services) { showLoadedRecord(state, services, *n); });
-    return writeScreen(drawing, options, out, err, {path});
+    return writeScreen(*screen, options, out, err, {path});
 }
 
 } // namespace vavivor::cli

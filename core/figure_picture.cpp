@@ -5,16 +5,10 @@
 namespace vavivor {
 
 Picture figurePicture(const GeneSet& genes, std::string_view label) {
-    GenomeState genome;
-    fillGeneTable(genome);
-    genome.genePos = genes;
-    positionsToValues(genome);
     RecordingSurface surface;
     surface.setScale(0, kPicScale, kPicScale, 0);
-    RendererState renderer;
-    const double centre = kPicScale / 2.0;
-    drawCell(renderer, surface, genome.geneValue, centre, centre, kFullRefLength, kStartAngle,
-             kPicScale, 0, label);
+    drawFigure(RendererState{}, surface, ScreenFigure{kCentreCell, genes, std::string(label), 0},
+               FigureLayout::Full);
     return surface.picture();
 }
 

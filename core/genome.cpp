@@ -40,6 +40,16 @@ float geneValueAt(const GenomeState& genome, int gene, std::int16_t position) {
     return static_cast<float>(static_cast<double>(position) * step + offset);
 }
 
+GeneValues geneValues(const GeneSet& genes) {
+    GeneValues values{};
+    for (int i = 0; i < kGeneCount; ++i) {
+        const double step = kGeneRows[i].step;
+        const double offset = kGeneRows[i].offset;
+        values[i] = static_cast<float>(static_cast<double>(genes[i]) * step + offset);
+    }
+    return values;
+}
+
 void positionsToValues(GenomeState& genome) {
     for (int i = 0; i < genome.geneCount; ++i) {
         genome.geneValue[i] = geneValueAt(genome, i, genome.genePos[i]);

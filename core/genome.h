@@ -42,6 +42,9 @@ void fillGeneTable(GenomeState& genome);
 // and rounded to single precision.
 float geneValueAt(const GenomeState& genome, int gene, std::int16_t position);
 
+// The values of a gene set, as geneValueAt gives them.
+GeneValues geneValues(const GeneSet& genes);
+
 // geneValue from genePos, then mainAngle and lengthRatio.
 void positionsToValues(GenomeState& genome);
 

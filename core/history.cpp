@@ -72,19 +72,4 @@ std::vector<int> HistoryState::lineage(int index) const {
     return line;
 }
 
-std::string screenName(const HistoryEntry& entry) {
-    if (entry.recordNumber > 0) {
-        return "record " + std::to_string(entry.recordNumber);
-    }
-    switch (entry.kind) {
-    case ScreenKind::Mutations:
-        return "DRAW MUTATIONS";
-    case ScreenKind::Review:
-        return "REVIEW MUTATIONS";
-    case ScreenKind::Relatives:
-        break;
-    }
-    return "DRAW RELATIVES";
-}
-
 } // namespace vavivor

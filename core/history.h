@@ -1,26 +1,14 @@
 #pragma once
 
-#include "genome.h"
+#include "screen.h"
 
-#include <cstdint>
-#include <string>
 #include <vector>
 
 namespace vavivor {
 
-// What a screen of the history showed. A loaded sequence record is a Review screen and a
-// loaded single figure a Relatives screen, with their record number.
-enum class ScreenKind : std::uint8_t { Mutations, Relatives, Review };
-
-// One screen of the run, with what it takes to draw it again exactly, and its place in the
-// family tree.
+// One screen of the run, as it was drawn, and its place in the family tree.
 struct HistoryEntry {
-    ScreenKind kind = ScreenKind::Relatives;
-    GeneSet centralPos{};
-    MutantTable cellPos{};           // the chain of a Mutations or Review screen
-    std::vector<std::string> labels; // Mutations: the labels of cells 1..24 as drawn
-    std::int16_t recordNumber = 0;   // the loaded record, 0 for a bred screen
-    std::string store;               // the storage file of that record
+    Screen screen;
 
     int parent = -1; // the screen this one was bred from, -1 for the first
     std::vector<int> children;
@@ -62,9 +50,5 @@ private:
     int m_current = -1;
     int m_laneCount = 0;
 };
-
-// What the screen was, in the words of the program: "DRAW MUTATIONS", "REVIEW MUTATIONS",
-// "DRAW RELATIVES", or "record 7" for a loaded record.
-std::string screenName(const HistoryEntry& entry);
 
 } // namespace vavivor

@@ -1,38 +1,18 @@
 #include "program_state.h"
 
+#include "screen.h"
+
 #include <cmath>
 
 namespace vavivor {
 
-namespace {
-
-// Cell index of a centre given in user units (rows counted from the top).
-int cellIndexOf(int x, int y) {
-    return 5 * ((900 - y) / 200) + (x - 100) / 200;
-}
-
-} // namespace
-
 void fillRelativesLayout(RelativesLayout& layout) {
-    // The +1 relatives run along the top row, then down the right-hand column; each -1
-    // relative stands in the cell mirrored through the centre.
-    static constexpr std::array<std::array<std::int16_t, 2>, kGeneCount> kPlusCentres{{
-        {100, 900},
-        {300, 900},
-        {500, 900},
-        {700, 900},
-        {900, 900},
-        {900, 700},
-        {900, 500},
-        {900, 300},
-    }};
-    layout.geneLabelPos = kPlusCentres;
     layout.relCell = {};
     for (int g = 0; g < kGeneCount; ++g) {
-        const int x = kPlusCentres[g][0];
-        const int y = kPlusCentres[g][1];
-        layout.relCell[cellIndexOf(x, y)] = {static_cast<std::int16_t>(g), 1};
-        layout.relCell[cellIndexOf(1000 - x, 1000 - y)] = {static_cast<std::int16_t>(g), -1};
+        for (const int dir : {1, -1}) {
+            layout.relCell[relativeCell(g, dir)] = {static_cast<std::int16_t>(g),
+                                                    static_cast<std::int16_t>(dir)};
+        }
     }
 }
 

@@ -46,10 +46,9 @@ struct BreedingState {
     std::array<Picture, 2> lastFigure;
 };
 
-// Where the relatives screen puts each gene's relatives.
+// Which relative each cell of the relatives screen shows, for picking.
 struct RelativesLayout {
-    std::array<std::array<std::int16_t, 2>, kGeneCount> geneLabelPos{}; // centre of the +1 cell
-    std::array<std::array<std::int16_t, 2>, kCellCount + 1> relCell{};  // gene, direction
+    std::array<std::array<std::int16_t, 2>, kCellCount + 1> relCell{}; // gene, direction
 };
 
 // The mouse pick on a grid screen.

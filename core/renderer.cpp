@@ -76,29 +76,41 @@ Point segmentEnd(const GeneValues& genes, double piValue, double x, double y, do
     return {x2, y2};
 }
 
-void measureBranch(RendererState& renderer, const GeneValues& genes, float depth, double x,
+namespace {
+
+// The bounding box of a figure, grown by the extent pass.
+struct Box {
+    double maxX;
+    double minX;
+    double maxY;
+    double minY;
+};
+
+void measureBranch(Box& box, double piValue, const GeneValues& genes, float depth, double x,
                    double y, double length, float direction, int side) {
-    const Point end = segmentEnd(genes, renderer.piValue, x, y, length, direction);
-    if (end.x > renderer.boxMaxX) {
-        renderer.boxMaxX = end.x;
+    const Point end = segmentEnd(genes, piValue, x, y, length, direction);
+    if (end.x > box.maxX) {
+        box.maxX = end.x;
     }
-    if (end.x < renderer.boxMinX) {
-        renderer.boxMinX = end.x;
+    if (end.x < box.minX) {
+        box.minX = end.x;
     }
-    if (end.y > renderer.boxMaxY) {
-        renderer.boxMaxY = end.y;
+    if (end.y > box.maxY) {
+        box.maxY = end.y;
     }
-    if (end.y < renderer.boxMinY) {
-        renderer.boxMinY = end.y;
+    if (end.y < box.minY) {
+        box.minY = end.y;
     }
     if (depth > 1.0F) {
         const Split s = splitBranch(genes, length, direction, side);
-        measureBranch(renderer, genes, depth - 1.0F, end.x, end.y, s.plusLength, s.plusDirection,
-                      s.plusSide);
-        measureBranch(renderer, genes, depth - 1.0F, end.x, end.y, s.minusLength, s.minusDirection,
-                      s.minusSide);
+        measureBranch(box, piValue, genes, depth - 1.0F, end.x, end.y, s.plusLength,
+                      s.plusDirection, s.plusSide);
+        measureBranch(box, piValue, genes, depth - 1.0F, end.x, end.y, s.minusLength,
+                      s.minusDirection, s.minusSide);
     }
 }
+
+} // namespace
 
 void drawBranch(const RendererState& renderer, const GeneValues& genes, DrawingSurface& surface,
                 float depth, double x, double y, double length, float direction, int side) {
@@ -113,21 +125,22 @@ void drawBranch(const RendererState& renderer, const GeneValues& genes, DrawingS
     }
 }
 
-void drawCell(RendererState& renderer, DrawingSurface& surface, const GeneValues& genes, double x,
-              double y, double refLength, int startAngle, double cellWidth, int number,
+void drawCell(const RendererState& renderer, DrawingSurface& surface, const GeneValues& genes,
+              double x, double y, double refLength, int startAngle, double cellWidth, int number,
               std::string_view label, std::int16_t picScale) {
     const double p = picScale;
     const double half = p / 2.0;
-    renderer.boxMaxX = renderer.boxMinX = renderer.boxMaxY = renderer.boxMinY = half;
+    Box box{half, half, half, half};
     const double trunk = p * (refLength / cellWidth);
-    measureBranch(renderer, genes, genes[0], half, half, trunk, static_cast<float>(startAngle), 0);
-    renderer.boxWidth = renderer.boxMaxX - renderer.boxMinX;
-    const double height = renderer.boxMaxY - renderer.boxMinY;
-    renderer.figScale = static_cast<float>(
-        renderer.boxWidth > height ? p * kFillShare / renderer.boxWidth : p * kFillShare / height);
-    const double scale = renderer.figScale;
-    renderer.figOffset = static_cast<float>(
-        (height * scale / 2.0 - (renderer.boxMaxY - half) * scale) * cellWidth / p);
+    measureBranch(box, renderer.piValue, genes, genes[0], half, half, trunk,
+                  static_cast<float>(startAngle), 0);
+    const double width = box.maxX - box.minX;
+    const double height = box.maxY - box.minY;
+    const auto figScale =
+        static_cast<float>(width > height ? p * kFillShare / width : p * kFillShare / height);
+    const double scale = figScale;
+    const auto figOffset =
+        static_cast<float>((height * scale / 2.0 - (box.maxY - half) * scale) * cellWidth / p);
 
     surface.line(x, y, x - kLabelOffset * cellWidth, y + kLabelOffset * cellWidth,
                  renderer.backColour);
@@ -139,8 +152,23 @@ void drawCell(RendererState& renderer, DrawingSurface& surface, const GeneValues
         text += std::to_string(number);
         surface.printText(text);
     }
-    drawBranch(renderer, genes, surface, genes[0], x, y + renderer.figOffset,
-               refLength * renderer.figScale, static_cast<float>(startAngle), 0);
+    drawBranch(renderer, genes, surface, genes[0], x, y + figOffset, refLength * figScale,
+               static_cast<float>(startAngle), 0);
+}
+
+void drawFigure(const RendererState& renderer, DrawingSurface& surface, const ScreenFigure& figure,
+                FigureLayout layout) {
+    const GeneValues values = geneValues(figure.genes);
+    if (layout == FigureLayout::Full) {
+        const double centre = kPicScale / 2.0;
+        drawCell(renderer, surface, values, centre, centre, kFullRefLength, renderer.startAngle,
+                 kPicScale, figure.number, figure.label);
+        return;
+    }
+    const double x = kCellSize * (figure.cell % kGridN) + kCellSize / 2.0;
+    const double y = kPicScale - kCellSize * (figure.cell / kGridN) - kCellSize / 2.0;
+    drawCell(renderer, surface, values, x, y, kCellRefLength, renderer.startAngle, kCellSize,
+             figure.number, figure.label);
 }
 
 void clearSurface(DrawingSurface& surface) {

@@ -3,6 +3,7 @@
 #include "colour.h"
 #include "drawing_surface.h"
 #include "genome.h"
+#include "screen.h"
 
 #include <cstdint>
 #include <string_view>
@@ -16,20 +17,15 @@ inline constexpr std::int16_t kStartAngle = 180;
 inline constexpr double kCellRefLength = 200.0;
 inline constexpr double kFullRefLength = 300.0;
 
-// The renderer's program-wide state: its constants and the results of the last extent pass.
+// The renderer's program-wide constants.
 struct RendererState {
     double piValue = 3.14159265358979;
     std::int16_t startAngle = kStartAngle;
-    double refLength = kCellRefLength;
     Colour backColour = kWhite;
-    double boxMaxX = 0.0;
-    double boxMinX = 0.0;
-    double boxMaxY = 0.0;
-    double boxMinY = 0.0;
-    double boxWidth = 0.0;
-    float figScale = 0.0F;
-    float figOffset = 0.0F;
 };
+
+// Where a screen's figures go: each in its grid cell, or each filling the picture.
+enum class FigureLayout : std::uint8_t { Grid, Full };
 
 struct Point {
     double x = 0.0;
@@ -41,19 +37,20 @@ struct Point {
 Point segmentEnd(const GeneValues& genes, double piValue, double x, double y, double length,
                  float direction);
 
-// The extent pass: grows the bounding box in `renderer` by every segment end of the branch.
-void measureBranch(RendererState& renderer, const GeneValues& genes, float depth, double x,
-                   double y, double length, float direction, int side);
-
 // Draws one segment in black and, for depth > 1, its two sub-branches, plus branch first.
 void drawBranch(const RendererState& renderer, const GeneValues& genes, DrawingSurface& surface,
                 float depth, double x, double y, double length, float direction, int side);
 
 // Draws one figure with its label (and number when > 0), scaled to 0.9 of `cellWidth` and
-// centred vertically on y. Leaves the extent-pass results in `renderer`.
-void drawCell(RendererState& renderer, DrawingSurface& surface, const GeneValues& genes, double x,
-              double y, double refLength, int startAngle, double cellWidth, int number,
+// centred vertically on y.
+void drawCell(const RendererState& renderer, DrawingSurface& surface, const GeneValues& genes,
+              double x, double y, double refLength, int startAngle, double cellWidth, int number,
               std::string_view label, std::int16_t picScale = kPicScale);
+
+// Draws a figure of a screen with its label and number: in its grid cell, or filling the
+// picture (user scale 0..1000).
+void drawFigure(const RendererState& renderer, DrawingSurface& surface, const ScreenFigure& figure,
+                FigureLayout layout);
 
 // Removes all drawing from the surface.
 void clearSurface(DrawingSurface& surface);

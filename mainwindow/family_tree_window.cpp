@@ -62,11 +62,11 @@ QString genesText(const GeneSet& genes) {
 QString nodeToolTip(const HistoryEntry& entry, int index) {
     QString text = QStringLiteral("Screen %1: %2")
                        .arg(index + 1)
-                       .arg(QString::fromStdString(screenName(entry)));
+                       .arg(QString::fromStdString(screenName(entry.screen)));
     text += entry.parent < 0 ? QStringLiteral(", the first of this run.")
                              : QStringLiteral(", after screen %1.").arg(entry.parent + 1);
     text += QStringLiteral("\nCentral figure %1. Click to show this screen again.")
-                .arg(genesText(entry.centralPos));
+                .arg(genesText(entry.screen.central));
     return text;
 }
 
@@ -107,11 +107,11 @@ private:
 class FamilyTreeNode : public QGraphicsItem {
 public:
     FamilyTreeNode(FamilyTreeFigures& figures, const HistoryEntry& entry, int index)
-        : m_figures(figures), m_genes(entry.centralPos), m_index(index),
+        : m_figures(figures), m_genes(entry.screen.central), m_index(index),
           m_caption(QStringLiteral("%1 %2").arg(index + 1).arg(
-              QLatin1String(kShortKinds.at(static_cast<std::size_t>(entry.kind))))) {
-        if (entry.recordNumber > 0) {
-            m_caption += QStringLiteral(" #%1").arg(entry.recordNumber);
+              QLatin1String(kShortKinds.at(static_cast<std::size_t>(entry.screen.kind))))) {
+        if (entry.screen.recordNumber > 0) {
+            m_caption += QStringLiteral(" #%1").arg(entry.screen.recordNumber);
         }
         setToolTip(nodeToolTip(entry, index));
         setCursor(Qt::PointingHandCursor);

@@ -1,12 +1,8 @@
 #include "catalogue.h"
 
 #include "breeding/history_screens.h"
-#include "breeding/relatives.h"
-#include "breeding/review.h"
 #include "core/dialogs.h"
-#include "core/gene_editor.h"
 #include "core/main_controls.h"
-#include "core/renderer.h"
 #include "store_file.h"
 #include "store_list.h"
 #include "store_lock.h"
@@ -69,70 +65,53 @@ std::int16_t selectedRecord(const ProgramState& state, Services& services,
     return map[static_cast<std::size_t>(row) + 1];
 }
 
-bool takeRecord(ProgramState& state, const StorageRecord& record) {
+std::optional<Screen> screenOfRecord(const StorageRecord& record, int n, const std::string& store) {
     // Check every figure the record holds before any of it is taken.
     const int figures = record.isSequence() ? kCellCount : 1;
     MutantTable table{};
     for (int f = 0; f < figures; ++f) {
         const std::optional<GeneSet> genes = figureGenes(record, f);
         if (!genes) {
-            return false;
+            return std::nullopt;
         }
         table[static_cast<std::size_t>(f)] = *genes;
     }
-    GenomeState& genome = state.genome;
-    state.breeding.sequenceShown = record.isSequence();
-    if (record.isSequence()) {
-        genome.cellPos = table;
-    }
-    genome.centralPos = table[0];
-    return true;
+    Screen screen = record.isSequence() ? reviewScreen(table[0], table) : relativesScreen(table[0]);
+    screen.recordNumber = static_cast<std::int16_t>(n);
+    screen.store = store;
+    return screen;
 }
 
-bool readRecord(ProgramState& state, Services& services, int n) {
+std::optional<Screen> readRecord(ProgramState& state, Services& services, int n) {
     const std::string& path = state.store.currentStore;
     std::string error;
     const auto record = readStoreRecord(path, n, &error);
     if (!record) {
         services.dialogs.message(error, kStoreFileTitle);
-        return false;
+        return std::nullopt;
     }
-    if (!takeRecord(state, *record)) {
+    auto screen = screenOfRecord(*record, n, path);
+    if (!screen) {
         services.dialogs.message("Record " + std::to_string(n) + " of the storage file " + path +
                                      " cannot be shown: its gene positions are not all whole "
                                      "numbers from 1 to 9. The record is damaged.",
                                  kStoreFileTitle);
-        return false;
     }
-    return true;
+    return screen;
 }
 
 bool loadRecord(ProgramState& state, Services& services, int n) {
-    if (!readRecord(state, services, n)) {
+    const auto screen = readRecord(state, services, n);
+    if (!screen) {
         return false;
     }
-    showLoadedRecord(state, services, n);
+    showLoadedRecord(state, services, *screen);
     return true;
 }
 
-void showLoadedRecord(ProgramState& state, Services& services, int n) {
-    showCentral(state.genome, services.controls);
-    positionsToValues(state.genome);
-    if (state.breeding.sequenceShown) {
-        reviewSequence(state, services);
-    } else {
-        const ScreenState& screen = state.screen;
-        prepareSurface(screen.surface(), screen.gridFlag[screen.curPic], screen.gridN,
-                       screen.picScale);
-        drawRelatives(state, services);
-    }
-    services.controls.showRecordLabels(true);
-    std::string caption(1, ' '); // the sign place of a number
-    caption += std::to_string(n);
-    services.controls.setRecordNumberCaption(caption);
-    recordScreen(state, services,
-                 state.breeding.sequenceShown ? ScreenKind::Review : ScreenKind::Relatives, {},
-                 static_cast<std::int16_t>(n));
+void showLoadedRecord(ProgramState& state, Services& services, const Screen& screen) {
+    showScreenAgain(state, services, screen);
+    recordScreen(state, services, screen);
 }
 
 void confirmDelete(ProgramState& state, Services& services, DeleteView& view, int n) {
@@ -201,9 +180,12 @@ void deleteRecord(ProgramState& state, Services& services, CatalogueView& view,
 
 void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view) {
     const std::int16_t n = selectedRecord(state, services, view);
-    if (n > 0 && readRecord(state, services, n)) {
+    if (n <= 0) {
+        return;
+    }
+    if (const auto screen = readRecord(state, services, n)) {
         view.hideWindow();
-        showLoadedRecord(state, services, n);
+        showLoadedRecord(state, services, *screen);
     }
 }
 

@@ -2,12 +2,14 @@
 
 #include "catalogue_view.h"
 #include "core/program_state.h"
+#include "core/screen.h"
 #include "core/services.h"
 #include "delete_view.h"
 #include "record_io.h"
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace vavivor {
@@ -26,22 +28,22 @@ bool fillCatalogue(ProgramState& state, Services& services, CatalogueView& view)
 std::int16_t selectedRecord(const ProgramState& state, Services& services,
                             const CatalogueView& view);
 
-// Record n of the current storage file into sequenceShown, centralPos and (for a sequence)
-// cellPos, each position rounded to a whole number. A record that cannot be read, or a position
-// that is not finite or rounds outside 1..9, is refused with a message and changes nothing;
-// returns whether it was taken.
-bool readRecord(ProgramState& state, Services& services, int n);
+// The screen that loading record n of the current storage file shows. A record that cannot
+// be read, or a position that is not finite or rounds outside 1..9, is refused with a message;
+// nothing then.
+std::optional<Screen> readRecord(ProgramState& state, Services& services, int n);
 
 // readRecord, then showLoadedRecord. Returns whether the record was shown.
 bool loadRecord(ProgramState& state, Services& services, int n);
 
-// A record's figures into sequenceShown, centralPos and (for a sequence) cellPos, as loading
-// takes them; false, changing nothing, when a position does not round to a whole number 1..9.
-bool takeRecord(ProgramState& state, const StorageRecord& record);
+// The screen of record n of the storage file `store`, each position rounded to a whole number:
+// a single figure with its relatives, a sequence on the review screen. Nothing when a position
+// does not round to a whole number 1..9.
+std::optional<Screen> screenOfRecord(const StorageRecord& record, int n, const std::string& store);
 
-// What loading shows of the record just taken: the gene editor, the relatives or review
-// screen, and its number n in Label2 and Label3.
-void showLoadedRecord(ProgramState& state, Services& services, int n);
+// Shows a loaded record's screen: the gene editor on its central figure, the relatives or review
+// screen, its number in Label2 and Label3; then records it in the history.
+void showLoadedRecord(ProgramState& state, Services& services, const Screen& screen);
 
 // The record-deletion window for record n with its number, kind and description; the window
 // keeps the record as it was read.

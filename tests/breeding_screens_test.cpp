@@ -2,7 +2,7 @@
 #include "breeding/relatives.h"
 #include "breeding/review.h"
 #include "breeding/selection.h"
-#include "support/drawn_figures.h"
+#include "core/screen.h"
 #include "support/logic_rig.h"
 
 #include <gtest/gtest.h>
@@ -25,54 +25,60 @@ std::string text(const char* prefix, int number, const char* suffix = "") {
 
 // The first draw picks the gene, the second the direction; the label names the attempted
 // change, even when a bound stopped it. Rows 7 on take the mutant.
-TEST(MakeMutantTest, GeneFromTheFirstDrawDirectionFromTheSecond) {
+TEST(MutateChainTest, GeneFromTheFirstDrawDirectionFromTheSecond) {
     for (const auto& [geneDraw, directionDraw, gene, from, to, label] :
          {std::tuple{0.124999, 0.499999, 0, 5, 4, "G1 -1"}, std::tuple{0.125, 0.5, 1, 5, 6, "G2 1"},
           std::tuple{0.999999, 0.999999, 7, 9, 9, "G8 1"},
           std::tuple{0.3, 0.1, 2, 1, 1, "G3 -1"}}) {
-        LogicRig rig;
-        GenomeState& genome = rig.state.genome;
-        genome.centralPos = genome.genePos = startGenes();
-        genome.centralPos[gene] = genome.genePos[gene] = static_cast<std::int16_t>(from);
-        resetMutantTable(genome);
-        rig.platform.random.numbers = {geneDraw, directionDraw};
-        EXPECT_EQ(makeMutant(genome, rig.platform.random, 7), label);
-        EXPECT_EQ(rig.platform.random.draws, 2);
-        GeneSet expected = genome.centralPos;
+        GeneSet central = startGenes();
+        central[gene] = static_cast<std::int16_t>(from);
+        MutantTable chain;
+        chain.fill(central);
+        ScriptedRandom random;
+        random.numbers = {geneDraw, directionDraw};
+        EXPECT_EQ(mutateChain(chain, 7, random), label);
+        EXPECT_EQ(random.draws, 2);
+        GeneSet expected = central;
         expected[gene] = static_cast<std::int16_t>(to);
         for (int k = 0; k < kCellCount; ++k) {
-            EXPECT_EQ(genome.cellPos[k], k < 7 ? genome.centralPos : expected) << label << k;
+            EXPECT_EQ(chain[k], k < 7 ? central : expected) << label << k;
         }
     }
 }
 
 // ---------------------------------------------------------------- the screens
 
-TEST(DrawMutationsTest, GridShowsTheCentralFigureAndTheNumberedChain) {
+const Screen& currentScreen(const LogicRig& rig) {
+    return rig.state.history.entry(rig.state.history.current()).screen;
+}
+
+TEST(DrawMutationsTest, AChainOfSingleStepsNumberedByCellIsDrawnAndRecorded) {
     LogicRig rig;
     const GeneSet central{4, 6, 3, 7, 5, 4, 6, 5};
     rig.setEditor(central);
     rig.platform.random.queueDraws(11);
     cmdZELMdraw_Click(rig.state, rig.services);
 
-    const GenomeState& genome = rig.state.genome;
-    EXPECT_EQ(genome.cellPos[0], central);
-    EXPECT_EQ(genome.genePos, genome.cellPos[24]);
+    const Screen& screen = currentScreen(rig);
+    EXPECT_EQ(screen.kind, ScreenKind::Mutations);
+    EXPECT_EQ(screen.chain, rig.state.genome.cellPos);
+    EXPECT_EQ(rig.state.genome.genePos, screen.chain[24]);
     EXPECT_EQ(rig.controls.shownGenes(), central) << "the editor keeps the central figure";
     EXPECT_EQ(rig.platform.random.reseeds, 1);
-    const auto figures = drawnFigures(rig.picture().picture());
-    ASSERT_EQ(figures.size(), 25U);
-    EXPECT_EQ(figures[0].label, "Orig.");
-    std::size_t segments = 8; // the grid
-    for (int k = 0; k < kCellCount; ++k) {
-        EXPECT_EQ(cellIndexAt(figures[k].x, figures[k].y), k);
-        EXPECT_EQ(figures[k].segments,
-                  expectedSegments(genome.cellPos[k], figures[k].x, figures[k].y))
-            << "cell " << k;
-        EXPECT_EQ(figures[k].number, k == 0 ? "" : text(" ", k));
-        segments += figures[k].segments.size();
+    EXPECT_EQ(rig.platform.random.draws, 48);
+    ASSERT_EQ(screen.figures.size(), 25U);
+    EXPECT_EQ(screen.figures[0], (ScreenFigure{0, central, "Orig.", 0}));
+    for (int k = 1; k < kCellCount; ++k) {
+        const ScreenFigure& f = screen.figures[k];
+        EXPECT_EQ(f.cell, k);
+        EXPECT_EQ(f.number, k);
+        EXPECT_EQ(f.genes, screen.chain[k]);
+        // "G3 -1": one step of one gene from the mutant before, unless a bound stopped it.
+        GeneSet expected = screen.chain[k - 1];
+        const int g = f.label[1] - '1';
+        expected[g] = clampPos(expected[g], std::stoi(f.label.substr(3)));
+        EXPECT_EQ(f.genes, expected) << "cell " << k << " " << f.label;
     }
-    EXPECT_EQ(blackLines(rig.picture().picture()).size(), segments) << "a fresh grid";
 }
 
 // Full screen: a pause after each figure, or with Auto-Print a page each. The review prints as
@@ -118,24 +124,23 @@ TEST(ReviewTest, RedrawsTheChainWithoutRandomNumbersLabelledByCell) {
     LogicRig rig;
     rig.platform.random.queueDraws(21);
     cmdZELMdraw_Click(rig.state, rig.services);
-    const auto drawn = drawnFigures(rig.picture().picture());
     const MutantTable table = rig.state.genome.cellPos;
     rig.setEditor(table[3]);
     cmdZELMrep_Click(rig.state, rig.services);
     EXPECT_EQ(rig.controls.shownGenes(), table[0]);
     EXPECT_EQ(rig.state.genome.genePos, table[24]);
     EXPECT_EQ(rig.platform.random.draws, 48);
-    const auto reviewed = drawnFigures(rig.picture().picture());
-    ASSERT_EQ(reviewed.size(), 25U);
+    const Screen& reviewed = currentScreen(rig);
+    EXPECT_EQ(reviewed.kind, ScreenKind::Review);
+    ASSERT_EQ(reviewed.figures.size(), 25U);
     for (int k = 0; k < kCellCount; ++k) {
-        EXPECT_EQ(reviewed[k].segments, drawn[k].segments) << "cell " << k;
-        EXPECT_EQ(reviewed[k].label + reviewed[k].number, k == 0 ? "Orig." : text("V ", k));
+        EXPECT_EQ(reviewed.figures[k],
+                  (ScreenFigure{k, table[k], k == 0 ? "Orig." : text("V ", k), 0}));
     }
     // A loaded table is drawn as stored, its central figure from centralPos.
     rig.state.genome.centralPos = {2, 2, 2, 2, 2, 2, 2, 2};
     cmdZELMrep_Click(rig.state, rig.services);
-    EXPECT_EQ(drawnFigures(rig.picture().picture())[0].segments,
-              expectedSegments(rig.state.genome.centralPos, 100, 900));
+    EXPECT_EQ(currentScreen(rig).figures[0].genes, rig.state.genome.centralPos);
 }
 
 // ---------------------------------------------------------------- the hit test and picking
@@ -205,9 +210,9 @@ TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
     rig.controls.reviewVisible = true;
     draw(cmdZELRdraw_Click);
 
-    const auto figures = drawnFigures(rig.picture().picture());
-    ASSERT_EQ(figures.size(), 17U);
-    EXPECT_EQ(figures[0].segments, expectedSegments(central, 500, 500));
+    const Screen& screen = currentScreen(rig);
+    ASSERT_EQ(screen.figures.size(), 17U);
+    EXPECT_EQ(screen.figures[0], (ScreenFigure{12, central, "Orig.", 0}));
     EXPECT_FALSE(rig.controls.reviewVisible);
     EXPECT_EQ(rig.state.genome.cellPos, table) << "the mutant table is not touched";
     EXPECT_EQ(rig.platform.random.draws, 0);
@@ -217,12 +222,10 @@ TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
         const int gene = (i - 1) / 2;
         const int dir = i % 2 == 1 ? 1 : -1;
         const int k = dir > 0 ? kPlusCell[gene] : kMinusCell[gene];
-        const DrawnFigure& f = figures[i];
-        EXPECT_EQ(f.label + f.number, text("G", gene + 1, dir > 0 ? " +1" : " -1"));
-        EXPECT_EQ(cellIndexAt(f.x, f.y), k);
         GeneSet relative = central;
         relative[gene] = clampPos(central[gene], dir);
-        EXPECT_EQ(f.segments, expectedSegments(relative, f.x, f.y)) << f.label;
+        const ScreenFigure& f = screen.figures[i];
+        EXPECT_EQ(f, (ScreenFigure{k, relative, text("G", gene + 1, dir > 0 ? " +1" : " -1"), 0}));
         click(k); // the previous pick is undone first
         EXPECT_EQ(rig.controls.shownGenes(), relative) << f.label;
         EXPECT_EQ(frames().back(), (Frame{k, kRed}));

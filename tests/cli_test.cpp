@@ -3,8 +3,10 @@
 #include "cli/commands.h"
 #include "cli/listed_stores.h"
 #include "cli/output_files.h"
+#include "cli/picture_output.h"
 #include "cli/screen_output.h"
 #include "core/random_source.h"
+#include "core/screen.h"
 #include "storage_fakes.h"
 #include "support/logic_rig.h"
 
@@ -118,6 +120,45 @@ TEST(BreedingCliTest, MutationsWriteTheChainTheWindowWouldDrawWithThatSeed) {
     cmdZELMdraw_Click(rig.state, services);
     for (int k = 0; k < kCellCount; ++k) {
         EXPECT_EQ(lines[k], std::pair(k, rig.state.genome.cellPos[k]));
+    }
+    // The window's picture is the one the command draws.
+    std::ostringstream window;
+    std::ostringstream command;
+    writeSegments(rig.picture().picture(), window);
+    writeSegments(drawScreen(rig.state.history.entry(0).screen, Layout::Cell).pictures.at(0),
+                  command);
+    EXPECT_EQ(window.str(), command.str());
+}
+
+// Every figure of a grid screen stands in its own cell with its label and all its segments.
+TEST(BreedingCliTest, EachFigureIsDrawnInsideItsCell) {
+    const Screen screen = relativesScreen(GeneSet{1, 3, 5, 5, 6, 5, 5, 9});
+    const ScreenPictures drawn = drawScreen(screen, Layout::Cell);
+    ASSERT_EQ(drawn.pictures.size(), 1U);
+    ASSERT_EQ(drawn.figures.size(), screen.figures.size());
+    const Picture& picture = drawn.pictures[0];
+    for (std::size_t i = 0; i < screen.figures.size(); ++i) {
+        const ScreenFigure& figure = screen.figures[i];
+        const double left = 200.0 * (figure.cell % 5);
+        const double bottom = 800.0 - 200.0 * (figure.cell / 5);
+        std::string texts;
+        int segments = 0;
+        for (std::size_t j = drawn.figures[i].first; j < drawn.figures[i].end; ++j) {
+            const PictureItem& item = picture.items().at(j);
+            if (item.kind == PictureItem::Kind::Text) {
+                texts += picture.texts()[item.text];
+            } else if (item.colour == kBlack) {
+                ++segments;
+                for (const double x : {item.x1, item.x2}) {
+                    EXPECT_TRUE(x > left && x < left + 200) << figure.label << " x " << x;
+                }
+                for (const double y : {item.y1, item.y2}) {
+                    EXPECT_TRUE(y > bottom && y < bottom + 200) << figure.label << " y " << y;
+                }
+            }
+        }
+        EXPECT_EQ(texts, figure.label);
+        EXPECT_EQ(segments, (1 << (figure.genes[0] + 2)) - 1) << figure.label;
     }
 }
 

@@ -173,8 +173,9 @@ TEST(HistoryRecordTest, ALoadedRecordShowsItsNumberWhileItsFileIsCurrent) {
     for (int g = 0; g < kGeneCount; ++g) {
         record.cell(0, g) = static_cast<float>(g + 1);
     }
-    ASSERT_TRUE(takeRecord(rig.state, record));
-    showLoadedRecord(rig.state, rig.services, 7);
+    const auto screen = screenOfRecord(record, 7, rig.state.store.currentStore);
+    ASSERT_TRUE(screen);
+    showLoadedRecord(rig.state, rig.services, *screen);
     const std::vector<std::string> loaded = shown(rig.picture().picture());
     runStep(rig, 'M');
     EXPECT_FALSE(rig.controls.recordLabelsVisible);
