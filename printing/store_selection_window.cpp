@@ -4,6 +4,7 @@
 #include "platform/control_notes.h"
 #include "platform/list_keys.h"
 
+#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
@@ -18,6 +19,23 @@ const ControlNote kSelectionNotes[] = {
     {"lstZel", "The storage files: choose one, or none for all of them", 210},
     {"cmdZelSel", "Print the catalogue of the chosen file (of every file when none is chosen)", 90},
     {"cmdZelAll", "Print the catalogue of every storage file", 92},
+};
+
+// A list view makes its first line current when it gets the focus with none current, and
+// draws it as if it were chosen, although SELECT would then print every file. This list keeps
+// nothing current until a line is chosen.
+class ChoiceList : public QListWidget {
+public:
+    using QListWidget::QListWidget;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        const bool chosen = currentIndex().isValid() || selectionModel()->hasSelection();
+        QListWidget::focusInEvent(event);
+        if (!chosen) {
+            selectionModel()->clearCurrentIndex();
+        }
+    }
 };
 
 } // namespace
@@ -40,7 +58,7 @@ StoreSelectionWindow::StoreSelectionWindow(QWidget* parent) : QWidget(parent, Qt
     label->setWordWrap(true);
     label->setFont(windowFont(12));
 
-    m_list = new QListWidget(this);
+    m_list = new ChoiceList(this);
     m_list->setObjectName(QStringLiteral("lstZel"));
     m_list->setGeometry(twipsRect(495, 1440, 5535, 960));
     m_list->setFont(windowFont(12));
