@@ -10,8 +10,10 @@
 #include "support/window_rig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -71,6 +73,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("grid") << false << true << "screen.PNG" << 1 << "";
         QTest::newRow("full screen") << true << true << "figure.png" << 1 << "";
+        QTest::newRow("svg") << false << true << "screen.svg" << 1 << "";
         QTest::newRow("empty area") << true << false << "a.svg" << 0 << "The picture area is empty";
         QTest::newRow("other extension, then cancel")
             << false << false << "a.jpg" << 2 << "Please end the name %1/a.jpg";
@@ -112,6 +115,19 @@ private slots:
             return;
         }
         QCOMPARE(r.caption("statusText"), "Picture saved as " + file);
+        if (name.endsWith(QLatin1String(".svg"))) {
+            // Every face named falls back on a sans face where it is missing.
+            QFile svg(file);
+            QVERIFY(svg.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(svg.readAll());
+            QVERIFY(text.contains(QLatin1String("font-family=\"MS Sans Serif, sans-serif\"")));
+            static const QRegularExpression face(QStringLiteral("font-family=\"([^\"]*)\""));
+            for (const auto& match : face.globalMatch(text)) {
+                QVERIFY2(match.captured(1).endsWith(QLatin1String(", sans-serif")),
+                         qPrintable(match.captured(0)));
+            }
+            return;
+        }
         const Picture picture =
             fullScreen ? figurePicture(GeneSet{5, 5, 5, 5, 5, 5, 5, 4}, "G8 -1") : area->picture();
         QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
