@@ -147,8 +147,8 @@ private slots:
         QVERIFY(r.window.state().breeding.sequenceShown);
     }
 
-    // The filter narrows the list to the descriptions that hold its text, and stays when the
-    // catalogue is opened again.
+    // The filter narrows the list to the descriptions that hold its text, says so when none
+    // does, and stays when the catalogue is opened again.
     void filterNarrowsTheList_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<int>>("records");
@@ -170,6 +170,9 @@ private slots:
         r.list()->setCurrentRow(0);
         r.find<QLineEdit>("txtCatFilter")->setText(typed);
         QCOMPARE(r.listedRecords(), records);
+        auto* none = r.find<QLabel>("lblCatNone");
+        QCOMPARE(none->isVisible(), records.isEmpty());
+        QCOMPARE(none->text(), QStringLiteral("No record matches"));
 
         // Record 1 was selected: a line that the filter hides is no longer selected.
         r.trigger("mnuCRLoad");
@@ -204,11 +207,12 @@ private slots:
         const QImage shown =
             list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(catalogue->thumbnailsMade() <= 2 * inView);
-        const int top = list->visualItemRect(list->item(2999)).top() + (lineHeight - 36) / 2;
-        const QImage expected = ZelStrCat::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, 36);
+        const int side = ZelStrCat::kThumbnailPixels;
+        const int top = list->visualItemRect(list->item(2999)).top() + (lineHeight - side) / 2;
+        const QImage expected = ZelStrCat::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, side);
         bool found = false;
-        for (int x = 0; x + 36 <= shown.width() && !found; ++x) {
-            found = shown.copy(x, top, 36, 36) == expected;
+        for (int x = 0; x + side <= shown.width() && !found; ++x) {
+            found = shown.copy(x, top, side, side) == expected;
         }
         QVERIFY(found);
     }
