@@ -4,7 +4,6 @@
 #include "platform/control_notes.h"
 #include "platform/list_keys.h"
 
-#include <QFocusEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
@@ -19,23 +18,6 @@ const ControlNote kSelectionNotes[] = {
     {"lstZel", "The storage files: choose one, or none for all of them", 210},
     {"cmdZelSel", "Print the catalogue of the chosen file (of every file when none is chosen)", 90},
     {"cmdZelAll", "Print the catalogue of every storage file", 92},
-};
-
-// A list view makes its first line current when it gets the focus with none current, and
-// draws it as if it were chosen, although SELECT would then print every file. This list keeps
-// nothing current until a line is chosen.
-class ChoiceList : public QListWidget {
-public:
-    using QListWidget::QListWidget;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override {
-        const bool chosen = currentIndex().isValid() || selectionModel()->hasSelection();
-        QListWidget::focusInEvent(event);
-        if (!chosen) {
-            selectionModel()->clearCurrentIndex();
-        }
-    }
 };
 
 } // namespace

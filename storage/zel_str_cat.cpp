@@ -242,7 +242,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     find->setBuddy(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, &ZelStrCat::applyFilter);
 
-    m_list = new QListWidget(client);
+    m_list = new ChoiceList(client);
     m_list->setObjectName(QStringLiteral("lstZELCat"));
     m_list->setGeometry(twipsRect(kListLeft, 1440, kListWidth, kListHeight));
     m_list->setFont(windowFont(12.0));

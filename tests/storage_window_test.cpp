@@ -67,9 +67,9 @@ private slots:
         QCOMPARE(m_prints, 1);
     }
 
-    // The windows never show one storage file while the current one is another. A refill
-    // keeps a deleted record's neighbours in view; another file's list starts at its first
-    // record, with nothing selected.
+    // The windows never show one storage file while the current one is another. No line looks
+    // chosen when the catalogue opens. A refill keeps a deleted record's neighbours in view;
+    // another file's list starts at its first record, with nothing selected.
     void refillingTheCatalogueShowsTheRightFileAndPlace() {
         std::vector<StorageRecord> records;
         for (int n = 1; n <= 40; ++n) {
@@ -80,7 +80,9 @@ private slots:
         records[0] = makeRecord(false, "other", startGenes());
         writeRecords(m_rig->path("other.zlr"), records);
         m_rig->trigger("mnuZELload");
-        QVERIFY(QTest::qWaitForWindowExposed(control("frmZelStrCat")));
+        QVERIFY(QTest::qWaitForWindowActive(control("frmZelStrCat")));
+        QTRY_VERIFY(list()->hasFocus());
+        QVERIFY(!list()->currentIndex().isValid());
         // The line at the top of the list once it is laid out.
         const auto topRow = [this] {
             QCoreApplication::processEvents();
