@@ -2,6 +2,7 @@
 
 #include "control_notes.h"
 #include "help_browser.h"
+#include "program_folder.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -70,7 +71,18 @@ HelpWindow::HelpWindow(const QString& collectionFile, QWidget* parent)
     const QString shown = QDir::toNativeSeparators(collectionFile);
     const QFileInfo info(collectionFile);
     if (!info.exists()) {
-        m_error = tr("The help file %1 was not found.").arg(shown);
+        const std::vector<std::string> folders = helpFoldersLookedIn(collectionFile.toStdString());
+        if (folders.size() < 2) {
+            m_error = tr("The help file %1 was not found.").arg(shown);
+            return;
+        }
+        QStringList places;
+        for (const std::string& folder : folders) {
+            places << QDir::toNativeSeparators(QString::fromStdString(folder));
+        }
+        const QString last = places.takeLast();
+        m_error = tr("The help file %1 was not found in %2 or %3.")
+                      .arg(info.fileName(), places.join(QStringLiteral(", ")), last);
         return;
     }
     if (!info.isFile() || !info.isReadable()) {

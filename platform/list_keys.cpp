@@ -1,5 +1,6 @@
 #include "list_keys.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QListView>
 
@@ -43,6 +44,14 @@ private:
 
 void selectWithArrows(QListView& list) {
     new ArrowSelection(list);
+}
+
+void ChoiceList::focusInEvent(QFocusEvent* event) {
+    const bool chosen = currentIndex().isValid() || selectionModel()->hasSelection();
+    QListWidget::focusInEvent(event);
+    if (!chosen) {
+        selectionModel()->clearCurrentIndex();
+    }
 }
 
 } // namespace vavivor

@@ -2,9 +2,11 @@
 
 #include "picture_painter.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace vavivor {
@@ -13,6 +15,15 @@ namespace {
 
 QString writeFailure(const QString& path, const QString& reason) {
     return QStringLiteral("Could not write %1: %2.").arg(path, reason);
+}
+
+// The SVG generator names the painter's face alone ("MS Sans Serif"), which other programs
+// rarely have; a generic family after each face lets them show the text in a sans face.
+QByteArray withSansFallback(const QByteArray& svg) {
+    static const QRegularExpression face(QStringLiteral("font-family=\"([^\",]*)\""));
+    return QString::fromUtf8(svg)
+        .replace(face, QStringLiteral("font-family=\"\\1, sans-serif\""))
+        .toUtf8();
 }
 
 } // namespace
@@ -55,8 +66,10 @@ bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(Q
         *error = writeFailure(path, file.errorString());
         return false;
     }
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&drawing);
     svg.setSize(QSize(pixels, pixels));
     svg.setViewBox(QRect(0, 0, pixels, pixels));
     svg.setResolution(96);
@@ -65,7 +78,8 @@ bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(Q
         QPainter painter(&svg);
         paint(painter);
     }
-    if (file.error() != QFileDevice::NoError) {
+    const QByteArray bytes = withSansFallback(drawing.data());
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         *error = writeFailure(path, file.errorString());
         return false;
     }

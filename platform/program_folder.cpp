@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLoggingCategory>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace vavivor {
 
@@ -20,6 +21,18 @@ QString executableFolder() {
 
 bool holds(const QString& folder, const char* name) {
     return QFileInfo::exists(folder + QLatin1Char('/') + QLatin1String(name));
+}
+
+// The last lookup of the help collection that found nothing: the path it gave and the
+// folders it looked in, so that the message about the missing file can name them all.
+struct MissingHelp {
+    std::string path;
+    std::vector<std::string> folders;
+};
+
+MissingHelp& lastMissingHelp() {
+    static MissingHelp missing;
+    return missing;
 }
 
 } // namespace
@@ -39,21 +52,51 @@ std::string programFolder() {
     return programFolderFor(executableFolder().toStdString());
 }
 
-std::string helpFilePath(const std::string& programFolder) {
-    const QString own = QString::fromStdString(programFolder);
-    const QString exe = executableFolder();
-    const QString candidates[] = {own, exe, QDir::cleanPath(exe + "/../share/vavivor")};
+std::vector<std::string> helpFoldersFor(const std::string& programFolder,
+                                        const std::string& executableFolder) {
+    const QString exe = QDir::cleanPath(QString::fromStdString(executableFolder));
+    const QString candidates[] = {QDir::cleanPath(QString::fromStdString(programFolder)), exe,
+                                  QDir::cleanPath(exe + "/../share/vavivor")};
+    std::vector<std::string> folders;
     for (const QString& folder : candidates) {
-        if (holds(folder, kHelpCollectionName)) {
-            const QString found = folder + QLatin1Char('/') + QLatin1String(kHelpCollectionName);
-            qCInfo(lcHelp, "help collection: %s", qUtf8Printable(found));
-            return found.toStdString();
+        const std::string name = folder.toStdString();
+        if (std::find(folders.begin(), folders.end(), name) == folders.end()) {
+            folders.push_back(name);
         }
     }
-    qCWarning(lcHelp, "no help collection %s in %s, %s or %s", kHelpCollectionName,
-              qUtf8Printable(candidates[0]), qUtf8Printable(candidates[1]),
-              qUtf8Printable(candidates[2]));
-    return (own + QLatin1Char('/') + QLatin1String(kHelpCollectionName)).toStdString();
+    return folders;
+}
+
+std::string helpFilePathFor(const std::string& programFolder, const std::string& executableFolder) {
+    const std::vector<std::string> folders = helpFoldersFor(programFolder, executableFolder);
+    for (const std::string& folder : folders) {
+        if (holds(QString::fromStdString(folder), kHelpCollectionName)) {
+            const std::string found = folder + '/' + kHelpCollectionName;
+            qCInfo(lcHelp, "help collection: %s", found.c_str());
+            return found;
+        }
+    }
+    std::string named;
+    for (const std::string& folder : folders) {
+        named += (named.empty() ? "" : ", ") + folder;
+    }
+    qCWarning(lcHelp, "no help collection %s in %s", kHelpCollectionName, named.c_str());
+    MissingHelp& missing = lastMissingHelp();
+    missing.path = folders.front() + '/' + kHelpCollectionName;
+    missing.folders = folders;
+    return missing.path;
+}
+
+std::string helpFilePath(const std::string& programFolder) {
+    return helpFilePathFor(programFolder, executableFolder().toStdString());
+}
+
+std::vector<std::string> helpFoldersLookedIn(const std::string& path) {
+    const MissingHelp& missing = lastMissingHelp();
+    if (!missing.folders.empty() && path == missing.path) {
+        return missing.folders;
+    }
+    return {QFileInfo(QString::fromStdString(path)).absolutePath().toStdString()};
 }
 
 } // namespace vavivor

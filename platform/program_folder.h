@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vavivor {
 
@@ -22,9 +23,22 @@ std::string programFolderFor(const std::string& executableFolder);
 // The program folder of this program.
 std::string programFolder();
 
-// The help collection: in `programFolder`, else beside the executable, else in the installed
-// share folder (<prefix>/share/vavivor). When none of them has it, the path in `programFolder`,
-// so that the help viewer can name the missing file.
+// The folders the help collection is looked for in, in this order and each once:
+// `programFolder`, `executableFolder`, and the share folder of an installed program
+// (<prefix>/share/vavivor beside <prefix>/bin).
+std::vector<std::string> helpFoldersFor(const std::string& programFolder,
+                                        const std::string& executableFolder);
+
+// The help collection in the first of helpFoldersFor() that holds it. When none of them has
+// it, the path in `programFolder`, so that the help viewer can name the missing file; the
+// folders looked in are then kept for helpFoldersLookedIn().
+std::string helpFilePathFor(const std::string& programFolder, const std::string& executableFolder);
+
+// helpFilePathFor() with this program's executable folder.
 std::string helpFilePath(const std::string& programFolder);
+
+// The folders that a missing help file `path` was looked for in: every folder of the last
+// lookup when that lookup found nothing and gave `path`, otherwise the folder of `path`.
+std::vector<std::string> helpFoldersLookedIn(const std::string& path);
 
 } // namespace vavivor

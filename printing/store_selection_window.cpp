@@ -40,7 +40,7 @@ StoreSelectionWindow::StoreSelectionWindow(QWidget* parent) : QWidget(parent, Qt
     label->setWordWrap(true);
     label->setFont(windowFont(12));
 
-    m_list = new QListWidget(this);
+    m_list = new ChoiceList(this);
     m_list->setObjectName(QStringLiteral("lstZel"));
     m_list->setGeometry(twipsRect(495, 1440, 5535, 960));
     m_list->setFont(windowFont(12));

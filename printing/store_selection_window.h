@@ -17,7 +17,7 @@ class StoreSelectionWindow : public QWidget, public StoreChoiceView {
 public:
     explicit StoreSelectionWindow(QWidget* parent = nullptr);
 
-    // Shows the window with no entry selected.
+    // Shows the window with no entry selected and none current, so that none looks chosen.
     void showStoreSelection();
 
     // StoreChoiceView

@@ -89,6 +89,40 @@ void noteSaved(StoreState& store, const StoreContents& contents, int written) {
     store.recordUsed[static_cast<std::size_t>(written)] = 1;
 }
 
+// Where a save into the file as it is now puts its record, decided under the lock.
+struct Placement {
+    StoreContents contents;
+    int number = 0;
+};
+
+// Takes the lock and looks at the file as it is now: the record number that record n goes
+// to, or nothing after a message saying why the file cannot take a record (it cannot be
+// opened for writing or locked, cannot be read, or is full).
+std::optional<Placement> placeRecord(const std::string& path, int n, StoreLock& lock,
+                                     Services& services) {
+    std::string error;
+    if (!lock.acquire(&error)) {
+        services.dialogs.message(error + " Nothing has been saved.", kStoreFileTitle);
+        return std::nullopt;
+    }
+    auto contents = readStore(path, &error);
+    if (!contents) {
+        services.dialogs.message(error + " Nothing has been saved.", kStoreFileTitle);
+        return std::nullopt;
+    }
+    const int number = freeInFile(*contents, n);
+    if (number > kMaxRecords) {
+        services.dialogs.message("The storage file " + path + " is full: it holds " +
+                                     std::to_string(kMaxRecords) +
+                                     " records, as many as Vavivor can number. Nothing has "
+                                     "been saved; delete a record or choose another storage "
+                                     "file.",
+                                 kStoreFileTitle);
+        return std::nullopt;
+    }
+    return Placement{std::move(*contents), number};
+}
+
 } // namespace
 
 void mnuZELsave_Click(ProgramState& state, Services& services) {
@@ -152,41 +186,32 @@ StorageRecord recordToSave(const ProgramState& state,
 }
 
 int saveRecord(ProgramState& state, Services& services, int n) {
+    const std::string& path = state.store.currentStore;
+    // A file that cannot take the record is reported before the description is typed. The
+    // lock is not held while the user types.
+    if (StoreLock early(path); !placeRecord(path, n, early, services)) {
+        return 0;
+    }
     const std::string description = askDescription(state, services);
     if (description.empty()) {
         return 0;
     }
     const StorageRecord record = recordToSave(state, *encodeDescription(description));
-    const std::string& path = state.store.currentStore;
 
-    // Another copy of the program may have written the file since it was scanned: under the
-    // lock, look at the file as it is now before choosing where the record goes.
+    // Another copy of the program may have written the file meanwhile: under the lock, look
+    // at the file as it is now before choosing where the record goes.
     StoreLock lock(path);
+    const std::optional<Placement> place = placeRecord(path, n, lock, services);
+    if (!place) {
+        return 0;
+    }
+    const int written = place->number;
     std::string error;
-    if (!lock.acquire(&error)) {
-        services.dialogs.message(error + " Nothing has been saved.", kStoreFileTitle);
-        return 0;
-    }
-    const auto contents = readStore(path, &error);
-    if (!contents) {
-        services.dialogs.message(error + " Nothing has been saved.", kStoreFileTitle);
-        return 0;
-    }
-    const int written = freeInFile(*contents, n);
-    if (written > kMaxRecords) {
-        services.dialogs.message("The storage file " + path + " is full: it holds " +
-                                     std::to_string(kMaxRecords) +
-                                     " records, as many as Vavivor can number. Nothing has "
-                                     "been saved; delete a record or choose another storage "
-                                     "file.",
-                                 kStoreFileTitle);
-        return 0;
-    }
     if (!writeStoreRecord(path, written, record, &error)) {
         services.dialogs.message(error + " Nothing has been saved.", kStoreFileTitle);
         return 0;
     }
-    noteSaved(state.store, *contents, written);
+    noteSaved(state.store, place->contents, written);
     services.controls.setLoadEnabled(true);
     std::string status = "Saved as record " + std::to_string(written) + " in " +
                          QFileInfo(QString::fromStdString(path)).fileName().toStdString() + ".";

@@ -25,11 +25,13 @@ std::string askDescription(const ProgramState& state, Services& services);
 StorageRecord recordToSave(const ProgramState& state,
                            const std::array<char, kDescriptionSize>& description);
 
-// Asks for the description and writes the record as record n of the current storage file,
-// or, when another copy of the program has taken n in the meantime, as the lowest record
-// number that is free in the file. Updates the bookkeeping and enables Load/Delete. Returns
-// the record number written, or 0 when nothing was written (Cancel, or a failure that a
-// message box has reported).
+// Checks that the current storage file can take a record (it can be opened for writing and
+// locked, and is not full), then asks for the description and writes the record as record n
+// of the file, or, when another copy of the program has taken n in the meantime, as the
+// lowest record number that is free in the file; the check is made again under the lock
+// that the write holds. Updates the bookkeeping and enables Load/Delete. Returns the record
+// number written, or 0 when nothing was written (Cancel, or a failure that a message box has
+// reported).
 int saveRecord(ProgramState& state, Services& services, int n);
 
 // Titles and texts of the save dialogs.

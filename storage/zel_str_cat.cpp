@@ -35,7 +35,7 @@ constexpr std::array<int, 3> kColumnLefts{120, 1440, 3840};
 // The three columns fill this width of the list; the figures stand to the right of it, with
 // room for a scroll bar after them.
 constexpr int kColumnsWidth = 5895;
-constexpr int kThumbnailPixels = 36;
+constexpr int kThumbnailPixels = ZelStrCat::kThumbnailPixels;
 constexpr int kRowPixels = kThumbnailPixels + 2;
 constexpr int kThumbnailTwips = 15 * (kThumbnailPixels + 8);
 constexpr int kScrollBarTwips = 300;
@@ -242,7 +242,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     find->setBuddy(m_filter);
     connect(m_filter, &QLineEdit::textChanged, this, &ZelStrCat::applyFilter);
 
-    m_list = new QListWidget(client);
+    m_list = new ChoiceList(client);
     m_list->setObjectName(QStringLiteral("lstZELCat"));
     m_list->setGeometry(twipsRect(kListLeft, 1440, kListWidth, kListHeight));
     m_list->setFont(windowFont(12.0));
@@ -254,6 +254,11 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     m_columns = new CatalogueColumns(m_list);
     m_list->setItemDelegate(m_columns);
     connect(m_list, &QListWidget::itemDoubleClicked, this, [this] { emit loadRequested(); });
+    m_noMatch = new QLabel(QStringLiteral("No record matches"), m_list->viewport());
+    m_noMatch->setObjectName(QStringLiteral("lblCatNone"));
+    m_noMatch->setAlignment(Qt::AlignCenter);
+    m_noMatch->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_noMatch->hide();
 
     QAction* print = menuBar()->addAction(QStringLiteral("&Print Catalogue"));
     print->setObjectName(QStringLiteral("mnuCatPrint"));
@@ -280,7 +285,20 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
 }
 
 void ZelStrCat::clearRows() {
+    Place place;
+    if (m_list->count() > 0) {
+        m_list->doItemsLayout();
+        const QModelIndex top = m_list->indexAt(QPoint(0, 0));
+        place.top = top.isValid() ? rowOf(top).number : 0;
+        const QList<QListWidgetItem*> selected = m_list->selectedItems();
+        if (!selected.isEmpty()) {
+            place.selected = selected.constFirst()->data(kRowRole).value<CatalogueRow>().number;
+        }
+    }
+    m_place = place;
     m_list->clear();
+    m_matching = 0;
+    showWhetherNothingMatches();
 }
 
 void ZelStrCat::addRow(const CatalogueRow& row) {
@@ -288,11 +306,14 @@ void ZelStrCat::addRow(const CatalogueRow& row) {
     item->setData(kRowRole, QVariant::fromValue(row));
     if (!passesFilter(row, m_filter->text())) {
         item->setHidden(true);
+    } else if (++m_matching == 1) {
+        showWhetherNothingMatches();
     }
 }
 
 void ZelStrCat::applyFilter() {
     const QString text = m_filter->text();
+    m_matching = 0;
     for (int row = 0; row < m_list->count(); ++row) {
         QListWidgetItem* item = m_list->item(row);
         const bool hidden = !passesFilter(item->data(kRowRole).value<CatalogueRow>(), text);
@@ -303,6 +324,43 @@ void ZelStrCat::applyFilter() {
         if (hidden && item->isSelected()) {
             item->setSelected(false);
         }
+        m_matching += hidden ? 0 : 1;
+    }
+    showWhetherNothingMatches();
+}
+
+void ZelStrCat::showWhetherNothingMatches() {
+    const bool none = m_matching == 0 && !m_filter->text().isEmpty();
+    if (none) {
+        m_noMatch->setGeometry(m_list->viewport()->rect());
+    }
+    m_noMatch->setVisible(none);
+}
+
+void ZelStrCat::restorePlace(const Place& place) {
+    QListWidgetItem* top = nullptr;
+    QListWidgetItem* selected = nullptr;
+    for (int row = 0; row < m_list->count(); ++row) {
+        QListWidgetItem* item = m_list->item(row);
+        if (item->isHidden()) {
+            continue;
+        }
+        const int number = item->data(kRowRole).value<CatalogueRow>().number;
+        if (top == nullptr && number >= place.top) {
+            top = item;
+        }
+        if (number == place.selected) {
+            selected = item;
+        }
+    }
+    if (top != nullptr) {
+        m_list->scrollToItem(top, QAbstractItemView::PositionAtTop);
+    } else {
+        m_list->scrollToBottom();
+    }
+    if (selected != nullptr) {
+        m_list->setCurrentItem(selected);
+        m_list->scrollToItem(selected);
     }
 }
 
@@ -325,8 +383,15 @@ int ZelStrCat::selectedRow() const {
 }
 
 void ZelStrCat::setStoreCaption(const std::string& caption) {
-    // A long path loses its middle on screen; the whole caption stays in the tooltip.
     const QString whole = QString::fromStdString(caption);
+    if (whole != m_listedCaption) {
+        m_list->scrollToTop();
+        m_listedCaption = whole;
+    } else if (m_place) {
+        restorePlace(*m_place);
+    }
+    m_place.reset();
+    // A long path loses its middle on screen; the whole caption stays in the tooltip.
     m_caption->setToolTip(whole);
     m_caption->setText(
         m_caption->fontMetrics().elidedText(whole, Qt::ElideMiddle, m_caption->width() - 8));

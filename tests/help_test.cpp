@@ -86,7 +86,6 @@ private slots:
 
     void unusableHelpFileIsReported_data() {
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "was not found";
         QTest::newRow("garbage") << "holds no help";
         QTest::newRow("folder") << "cannot be read";
     }
@@ -100,7 +99,7 @@ private slots:
         if (kind == QLatin1String("garbage")) {
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no help\n") == 8);
             file.close();
-        } else if (kind == QLatin1String("folder")) {
+        } else {
             QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ZelHelp.qhc")));
         }
         QtHelpViewer viewer;
@@ -114,6 +113,33 @@ private slots:
         QVERIFY(message.contains(QDir::toNativeSeparators(path)));
         QVERIFY(!viewer.window());
         QVERIFY(kind != QLatin1String("garbage") || QFileInfo(path).size() == 8); // left alone
+    }
+
+    // A help file found nowhere is reported with every folder it was looked for in, in the
+    // order of the lookup; a folder looked in twice is named once.
+    void missingHelpNamesEveryFolderLookedIn() {
+        QTemporaryDir data;
+        QTemporaryDir install;
+        const QString bin = install.filePath(QStringLiteral("bin"));
+        const QString share = install.filePath(QStringLiteral("share/vavivor"));
+        QString message;
+        const auto read = [&message](QWidget* box) {
+            message = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->accept();
+        };
+        QtHelpViewer viewer;
+        answerModals({read});
+        viewer.showHelp(helpFilePathFor(data.path().toStdString(), bin.toStdString()),
+                        HelpView::Contents);
+        QCOMPARE(message, QStringLiteral("The help file ZelHelp.qhc was not found in %1, %2 or %3.")
+                              .arg(data.path(), bin, share));
+        // A portable copy keeps its data beside the program.
+        answerModals({read});
+        viewer.showHelp(helpFilePathFor(bin.toStdString(), bin.toStdString()), HelpView::Index);
+        QCOMPARE(
+            message,
+            QStringLiteral("The help file ZelHelp.qhc was not found in %1 or %2.").arg(bin, share));
+        QVERIFY(!viewer.window());
     }
 
     // The figures outlive the build folder: although it holds the help, the program folder is

@@ -11,8 +11,10 @@
 #include "support/window_rig.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -72,6 +74,7 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("grid") << false << true << "screen.PNG" << 1 << "";
         QTest::newRow("full screen") << true << true << "figure.png" << 1 << "";
+        QTest::newRow("svg") << false << true << "screen.svg" << 1 << "";
         QTest::newRow("empty area") << true << false << "a.svg" << 0 << "The picture area is empty";
         QTest::newRow("other extension, then cancel")
             << false << false << "a.jpg" << 2 << "Please end the name %1/a.jpg";
@@ -113,6 +116,19 @@ private slots:
             return;
         }
         QCOMPARE(r.caption("statusText"), "Picture saved as " + file);
+        if (name.endsWith(QLatin1String(".svg"))) {
+            // Every face named falls back on a sans face where it is missing.
+            QFile svg(file);
+            QVERIFY(svg.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(svg.readAll());
+            QVERIFY(text.contains(QLatin1String("font-family=\"MS Sans Serif, sans-serif\"")));
+            static const QRegularExpression face(QStringLiteral("font-family=\"([^\"]*)\""));
+            for (const auto& match : face.globalMatch(text)) {
+                QVERIFY2(match.captured(1).endsWith(QLatin1String(", sans-serif")),
+                         qPrintable(match.captured(0)));
+            }
+            return;
+        }
         const Picture picture =
             fullScreen ? figurePicture(GeneSet{5, 5, 5, 5, 5, 5, 5, 4}, "G8 -1") : area->picture();
         QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
@@ -132,8 +148,8 @@ private slots:
         QVERIFY(r.window.state().breeding.sequenceShown);
     }
 
-    // The filter narrows the list to the descriptions that hold its text, and stays when the
-    // catalogue is opened again.
+    // The filter narrows the list to the descriptions that hold its text, says so when none
+    // does, and stays when the catalogue is opened again.
     void filterNarrowsTheList_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QList<int>>("records");
@@ -155,6 +171,9 @@ private slots:
         r.list()->setCurrentRow(0);
         r.find<QLineEdit>("txtCatFilter")->setText(typed);
         QCOMPARE(r.listedRecords(), records);
+        auto* none = r.find<QLabel>("lblCatNone");
+        QCOMPARE(none->isVisible(), records.isEmpty());
+        QCOMPARE(none->text(), QStringLiteral("No record matches"));
 
         // Record 1 was selected: a line that the filter hides is no longer selected.
         r.trigger("mnuCRLoad");
@@ -189,11 +208,12 @@ private slots:
         const QImage shown =
             list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(catalogue->thumbnailsMade() <= 2 * inView);
-        const int top = list->visualItemRect(list->item(2999)).top() + (lineHeight - 36) / 2;
-        const QImage expected = ZelStrCat::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, 36);
+        const int side = ZelStrCat::kThumbnailPixels;
+        const int top = list->visualItemRect(list->item(2999)).top() + (lineHeight - side) / 2;
+        const QImage expected = ZelStrCat::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, side);
         bool found = false;
-        for (int x = 0; x + 36 <= shown.width() && !found; ++x) {
-            found = shown.copy(x, top, 36, 36) == expected;
+        for (int x = 0; x + side <= shown.width() && !found; ++x) {
+            found = shown.copy(x, top, side, side) == expected;
         }
         QVERIFY(found);
     }

@@ -117,14 +117,18 @@ private slots:
     }
 
     // SELECT prints the chosen file, or every file when none is chosen; ALL every file; a
-    // double click the file clicked. Showing the window clears the choice left from last time.
+    // double click the file clicked. Showing the window clears the choice left from last time,
+    // and no line looks chosen, not even once the list has the focus.
     void storeSelectionNamesTheFileToPrint() {
         StoreSelectionWindow window;
         window.setStoreEntries({"/home/u/def-store.zld", "/data/a.zlr", "/data/b.zlr"});
         auto* list = window.findChild<QListWidget*>(QStringLiteral("lstZel"));
         list->setCurrentRow(1);
         window.showStoreSelection();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY(list->hasFocus());
         QVERIFY(list->selectedItems().isEmpty());
+        QVERIFY(!list->currentIndex().isValid());
         QSignalSpy spy(&window, &StoreSelectionWindow::printRequested);
         click(&window, "cmdZelSel");
         list->setCurrentRow(1);

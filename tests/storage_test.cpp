@@ -168,11 +168,14 @@ TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
     writeRecords(defaultStore(), {makeRecord(false, "one", startGenes())});
     startUp();
     rig.controls.loadEnabled = false;
+    // Refused before the description is asked for, so that nothing typed is lost.
     const auto refused = [this](const std::string& says) {
         rig.platform.dialogs.shown.clear();
+        rig.platform.dialogs.texts.clear();
         EXPECT_EQ(save("lost?"), 0);
         EXPECT_NE(message().find(says), std::string::npos) << message();
         EXPECT_NE(message().find(defaultStore()), std::string::npos) << message();
+        EXPECT_EQ(rig.platform.dialogs.texts.size(), 1U) << "the description was asked for";
     };
     // A lock held by another copy: the save waits, then gives up.
     {
@@ -187,6 +190,10 @@ TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
     ASSERT_TRUE(file.resize(static_cast<qint64>(kMaxRecords) * 960));
     refused("is full");
     EXPECT_EQ(QFileInfo(file).size(), static_cast<qint64>(kMaxRecords) * 960);
+    // Replaced by a folder, which cannot be opened for writing.
+    ASSERT_TRUE(file.remove());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("def-store.zld"));
+    refused("def-store.zld");
     EXPECT_EQ(rig.state.store.recordUsed, (std::vector<std::int16_t>{0, 1, 0}));
     EXPECT_FALSE(rig.controls.loadEnabled);
 }

@@ -68,22 +68,46 @@ private slots:
         QCOMPARE(m_prints, 1);
     }
 
-    // The windows never show one storage file while the current one is another.
-    void changingTheStorageFileClosesTheConfirmationAndRefillsTheCatalogue() {
-        writeRecords(m_rig->path("other.zlr"), {makeRecord(false, "other", startGenes())});
-        m_rig->press("cmdZELMdraw");
-        m_rig->platform.dialogs.texts.emplace_back("mine");
-        m_rig->trigger("mnuZELsave");
+    // The windows never show one storage file while the current one is another. No line looks
+    // chosen when the catalogue opens. A refill keeps a deleted record's neighbours in view;
+    // another file's list starts at its first record, with nothing selected.
+    void refillingTheCatalogueShowsTheRightFileAndPlace() {
+        std::vector<StorageRecord> records;
+        for (int n = 1; n <= 40; ++n) {
+            records.push_back(
+                makeRecord(false, QStringLiteral("r%1").arg(n).toStdString(), startGenes()));
+        }
+        writeRecords(m_rig->path("def-store.zld"), records);
+        records[0] = makeRecord(false, "other", startGenes());
+        writeRecords(m_rig->path("other.zlr"), records);
         m_rig->trigger("mnuZELload");
-        deleteFirstRow();
-        QVERIFY(control("frmZelDelete")->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(control("frmZelStrCat")));
+        QTRY_VERIFY(list()->hasFocus());
+        QVERIFY(!list()->currentIndex().isValid());
+        // The line at the top of the list once it is laid out.
+        const auto topRow = [this] {
+            QCoreApplication::processEvents();
+            return list()->indexAt(QPoint(1, 1)).row();
+        };
+        list()->setCurrentRow(30);
+        list()->scrollToItem(list()->item(30), QAbstractItemView::PositionAtTop);
+        m_rig->trigger("mnuCRDel");
+        m_rig->press("cmdFMDdel");
+        QCOMPARE(list()->count(), 39);
+        QCOMPARE(topRow(), 30);
+        QVERIFY(list()->item(30)->text().contains(QStringLiteral("r32")));
 
+        list()->setCurrentRow(35);
+        m_rig->trigger("mnuCRDel");
+        QVERIFY(control("frmZelDelete")->isVisible());
         m_rig->platform.dialogs.files = {m_rig->path("other.zlr")};
         m_rig->trigger("mnuZELchng");
         QVERIFY(!control("frmZelDelete")->isVisible());
         QVERIFY(control("frmZelStrCat")->isVisible());
-        QCOMPARE(list()->count(), 1);
+        QCOMPARE(list()->count(), 40);
+        QCOMPARE(topRow(), 0);
         QVERIFY(list()->item(0)->text().contains(QStringLiteral("other")));
+        QVERIFY(list()->selectedItems().isEmpty());
         QCOMPARE(control<QLabel>("lblFMC5")->toolTip(),
                  QString::fromStdString("Storage file: " + m_rig->path("other.zlr")));
     }
