@@ -1,4 +1,4 @@
-#include "app/wiring.h"
+#include "mainwindow/wiring.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -1,6 +1,6 @@
 #include "bench_program.h"
 
-#include "app/wiring.h"
+#include "mainwindow/wiring.h"
 #include "platform/picture_area.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 // Start-up to the first painted window, in a new process each time, against a bare Qt window.
 #include "startup_bench.h"
 
-#include "app/wiring.h"
 #include "bench_program.h"
+#include "mainwindow/wiring.h"
 
 #include <QApplication>
 #include <QMainWindow>

@@ -37,6 +37,11 @@ void showScreenAgain(ProgramState& state, Services& services, const Screen& scre
     }
 }
 
+void showLoadedRecord(ProgramState& state, Services& services, const Screen& screen) {
+    showScreenAgain(state, services, screen);
+    recordScreen(state, services, screen);
+}
+
 bool showHistoryEntry(ProgramState& state, Services& services, int index) {
     HistoryState& history = state.history;
     if (!history.goTo(index)) {

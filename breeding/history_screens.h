@@ -16,6 +16,10 @@ void recordScreen(ProgramState& state, Services& services, Screen screen);
 // current storage file.
 void showScreenAgain(ProgramState& state, Services& services, const Screen& screen);
 
+// Shows a loaded record's screen: the gene editor on its central figure, the relatives or review
+// screen, its number in Label2 and Label3; then records it in the history.
+void showLoadedRecord(ProgramState& state, Services& services, const Screen& screen);
+
 // Makes entry `index` current and shows its screen again; a sequence can then be reviewed.
 // False, drawing nothing, for an index that is no entry.
 bool showHistoryEntry(ProgramState& state, Services& services, int index);

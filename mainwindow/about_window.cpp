@@ -1,7 +1,7 @@
 #include "about_window.h"
 
 #include "platform/control_notes.h"
-#include "window_layout.h"
+#include "platform/window_layout.h"
 
 #include <QApplication>
 #include <QLabel>

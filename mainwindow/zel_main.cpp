@@ -11,9 +11,9 @@
 #include "platform/picture_area.h"
 #include "platform/picture_export.h"
 #include "platform/program_folder.h"
+#include "platform/window_layout.h"
 #include "screen_modes.h"
 #include "up_down.h"
-#include "window_layout.h"
 
 #include <QAction>
 #include <QApplication>

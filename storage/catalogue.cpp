@@ -1,6 +1,5 @@
 #include "catalogue.h"
 
-#include "breeding/history_screens.h"
 #include "core/dialogs.h"
 #include "core/main_controls.h"
 #include "store_file.h"
@@ -100,20 +99,6 @@ std::optional<Screen> readRecord(ProgramState& state, Services& services, int n)
     return screen;
 }
 
-bool loadRecord(ProgramState& state, Services& services, int n) {
-    const auto screen = readRecord(state, services, n);
-    if (!screen) {
-        return false;
-    }
-    showLoadedRecord(state, services, *screen);
-    return true;
-}
-
-void showLoadedRecord(ProgramState& state, Services& services, const Screen& screen) {
-    showScreenAgain(state, services, screen);
-    recordScreen(state, services, screen);
-}
-
 void confirmDelete(ProgramState& state, Services& services, DeleteView& view, int n) {
     std::string error;
     const auto record = readStoreRecord(state.store.currentStore, n, &error);
@@ -178,15 +163,17 @@ void deleteRecord(ProgramState& state, Services& services, CatalogueView& view,
     }
 }
 
-void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view) {
+std::optional<Screen> loadSelectedRecord(ProgramState& state, Services& services,
+                                         CatalogueView& view) {
     const std::int16_t n = selectedRecord(state, services, view);
     if (n <= 0) {
-        return;
+        return std::nullopt;
     }
-    if (const auto screen = readRecord(state, services, n)) {
+    auto screen = readRecord(state, services, n);
+    if (screen) {
         view.hideWindow();
-        showLoadedRecord(state, services, *screen);
     }
+    return screen;
 }
 
 void deleteSelectedRecord(ProgramState& state, Services& services, const CatalogueView& view,

@@ -33,17 +33,10 @@ std::int16_t selectedRecord(const ProgramState& state, Services& services,
 // nothing then.
 std::optional<Screen> readRecord(ProgramState& state, Services& services, int n);
 
-// readRecord, then showLoadedRecord. Returns whether the record was shown.
-bool loadRecord(ProgramState& state, Services& services, int n);
-
 // The screen of record n of the storage file `store`, each position rounded to a whole number:
 // a single figure with its relatives, a sequence on the review screen. Nothing when a position
 // does not round to a whole number 1..9.
 std::optional<Screen> screenOfRecord(const StorageRecord& record, int n, const std::string& store);
-
-// Shows a loaded record's screen: the gene editor on its central figure, the relatives or review
-// screen, its number in Label2 and Label3; then records it in the history.
-void showLoadedRecord(ProgramState& state, Services& services, const Screen& screen);
 
 // The record-deletion window for record n with its number, kind and description; the window
 // keeps the record as it was read.
@@ -58,9 +51,11 @@ void deleteRecord(ProgramState& state, Services& services, CatalogueView& view,
                   const ShownRecord& shown);
 
 // The catalogue's events.
-// Double-click on a row, or Record > Load: the selected record, the catalogue hidden. A record
-// that is refused leaves the catalogue open, so that another can be chosen.
-void loadSelectedRecord(ProgramState& state, Services& services, CatalogueView& view);
+// Double-click on a row, or Record > Load: the screen of the selected record, the catalogue
+// hidden; the caller shows it. A record that is refused leaves the catalogue open, so that
+// another can be chosen; nothing then.
+std::optional<Screen> loadSelectedRecord(ProgramState& state, Services& services,
+                                         CatalogueView& view);
 // Record > Delete: the confirmation for the selected record; the catalogue stays open. The
 // confirmation window is asked for only when a record is selected.
 void deleteSelectedRecord(ProgramState& state, Services& services, const CatalogueView& view,

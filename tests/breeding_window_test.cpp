@@ -1,6 +1,6 @@
-#include "breeding/breeding_wiring.h"
-#include "breeding/history_wiring.h"
-#include "mainwindow/family_tree_window.h"
+#include "breeding/ui/family_tree_window.h"
+#include "mainwindow/breeding_wiring.h"
+#include "mainwindow/history_wiring.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
 

@@ -1,8 +1,8 @@
 // A first hour with the program, step by step through the fully wired main window: each step
 // checks what the person would see on screen, in the storage files and on paper (PDF). The
 // steps build on each other and run in the order they are declared.
-#include "app/wiring.h"
 #include "core/program_state.h"
+#include "mainwindow/wiring.h"
 #include "mainwindow/zel_main.h"
 #include "platform/fonts.h"
 #include "platform/picture_area.h"

@@ -1,4 +1,4 @@
-#include "app/wiring.h"
+#include "mainwindow/wiring.h"
 #include "support/modal_answers.h"
 #include "support/window_rig.h"
 

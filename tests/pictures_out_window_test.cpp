@@ -1,11 +1,11 @@
 // Pictures out of the program, through the wired main window on scripted dialogs: File > Export
 // Picture, the catalogue's pictures and filter, and Shift+click on DRAW MUTATIONS.
-#include "app/wiring.h"
 #include "core/figure_picture.h"
+#include "mainwindow/wiring.h"
 #include "platform/fonts.h"
 #include "platform/picture_export.h"
 #include "storage/catalogue.h"
-#include "storage/zel_str_cat.h"
+#include "storage/ui/zel_str_cat.h"
 #include "storage_fakes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"

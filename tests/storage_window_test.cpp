@@ -1,5 +1,5 @@
-#include "breeding/breeding_wiring.h"
-#include "storage/storage_wiring.h"
+#include "mainwindow/breeding_wiring.h"
+#include "mainwindow/storage_wiring.h"
 #include "storage_fakes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"

@@ -1,11 +1,11 @@
 #include "printing_wiring.h"
 
-#include "catalogue_print.h"
-#include "graphics_print.h"
-#include "mainwindow/zel_main.h"
 #include "platform/qt_printer_page.h"
-#include "qt_print_dialogs.h"
-#include "store_selection_window.h"
+#include "printing/catalogue_print.h"
+#include "printing/graphics_print.h"
+#include "printing/ui/qt_print_dialogs.h"
+#include "storage/ui/store_selection_window.h"
+#include "zel_main.h"
 
 #include <QAction>
 #include <QStatusBar>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "catalogue_view.h"
 #include "core/genome.h"
+#include "storage/catalogue_view.h"
 
 #include <QImage>
 #include <QMainWindow>

@@ -1,7 +1,7 @@
 #include "zel_delete.h"
 
-#include "mainwindow/window_layout.h"
 #include "platform/control_notes.h"
+#include "platform/window_layout.h"
 
 #include <QAction>
 #include <QFontMetrics>

@@ -1,12 +1,13 @@
 #include "storage_wiring.h"
 
-#include "catalogue.h"
-#include "mainwindow/zel_main.h"
-#include "save_record.h"
-#include "store_commands.h"
-#include "store_list.h"
-#include "zel_delete.h"
-#include "zel_str_cat.h"
+#include "breeding/history_screens.h"
+#include "storage/catalogue.h"
+#include "storage/save_record.h"
+#include "storage/store_commands.h"
+#include "storage/store_list.h"
+#include "storage/ui/zel_delete.h"
+#include "storage/ui/zel_str_cat.h"
+#include "zel_main.h"
 
 #include <QAction>
 #include <QPointer>
@@ -29,7 +30,11 @@ public:
         if (m_catalogue.isNull()) {
             m_catalogue = new ZelStrCat(&m_window);
             QObject::connect(m_catalogue, &ZelStrCat::loadRequested, m_catalogue, [this] {
-                loadSelectedRecord(m_window.state(), m_window.services(), *m_catalogue);
+                ProgramState& state = m_window.state();
+                Services& services = m_window.services();
+                if (const auto screen = loadSelectedRecord(state, services, *m_catalogue)) {
+                    showLoadedRecord(state, services, *screen);
+                }
             });
             QObject::connect(m_catalogue, &ZelStrCat::deleteRequested, m_catalogue, [this] {
                 deleteSelectedRecord(m_window.state(), m_window.services(), *m_catalogue,

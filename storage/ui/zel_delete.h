@@ -1,6 +1,6 @@
 #pragma once
 
-#include "delete_view.h"
+#include "storage/delete_view.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 #include "store_selection_window.h"
 
-#include "mainwindow/window_layout.h"
 #include "platform/control_notes.h"
 #include "platform/list_keys.h"
+#include "platform/window_layout.h"
 
 #include <QLabel>
 #include <QListWidget>

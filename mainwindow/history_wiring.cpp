@@ -1,10 +1,10 @@
 #include "history_wiring.h"
 
+#include "breeding/history_screens.h"
+#include "breeding/ui/family_tree_window.h"
 #include "core/dialogs.h"
 #include "core/main_controls.h"
-#include "history_screens.h"
-#include "mainwindow/family_tree_window.h"
-#include "mainwindow/zel_main.h"
+#include "zel_main.h"
 
 #include <QAction>
 #include <QApplication>

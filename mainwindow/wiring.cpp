@@ -1,18 +1,18 @@
 #include "wiring.h"
 
-#include "breeding/breeding_wiring.h"
-#include "breeding/history_wiring.h"
+#include "breeding_wiring.h"
 #include "core/random_source.h"
-#include "mainwindow/zel_main.h"
+#include "history_wiring.h"
 #include "platform/fonts.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_help_viewer.h"
 #include "platform/qt_printer_page.h"
 #include "platform/system_clock.h"
-#include "printing/printing_wiring.h"
-#include "printing/qt_print_dialogs.h"
-#include "printing/store_selection_window.h"
-#include "storage/storage_wiring.h"
+#include "printing/ui/qt_print_dialogs.h"
+#include "printing_wiring.h"
+#include "storage/ui/store_selection_window.h"
+#include "storage_wiring.h"
+#include "zel_main.h"
 
 #include <QApplication>
 

@@ -1,13 +1,13 @@
 #include "breeding_wiring.h"
 
-#include "draw_mutations.h"
-#include "mainwindow/zel_main.h"
-#include "mutation_seed.h"
+#include "breeding/draw_mutations.h"
+#include "breeding/mutation_seed.h"
+#include "breeding/relatives.h"
+#include "breeding/review.h"
+#include "breeding/selection.h"
 #include "platform/keyboard_pick.h"
 #include "platform/picture_area.h"
-#include "relatives.h"
-#include "review.h"
-#include "selection.h"
+#include "zel_main.h"
 
 #include <QGuiApplication>
 #include <QPushButton>

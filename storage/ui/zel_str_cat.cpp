@@ -1,11 +1,11 @@
 #include "zel_str_cat.h"
 
-#include "catalogue_row.h"
 #include "core/figure_picture.h"
-#include "mainwindow/window_layout.h"
 #include "platform/control_notes.h"
 #include "platform/list_keys.h"
 #include "platform/picture_painter.h"
+#include "platform/window_layout.h"
+#include "storage/catalogue_row.h"
 
 #include <QAction>
 #include <QCache>

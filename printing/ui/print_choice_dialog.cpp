@@ -1,7 +1,7 @@
 #include "print_choice_dialog.h"
 
-#include "mainwindow/window_layout.h"
 #include "platform/control_notes.h"
+#include "platform/window_layout.h"
 
 #include <QGuiApplication>
 #include <QLabel>
