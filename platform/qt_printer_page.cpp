@@ -252,7 +252,9 @@ void QtPrinterPage::repaintRunPages() {
 
 void QtPrinterPage::beginRun() {
     endRun();
-    m_inRun = true;
+    // Only the PDF files of the folder collect a run's pages; a fixed file takes each document
+    // in its place, a printer each as a job of its own.
+    m_inRun = choosesPdfFile();
 }
 
 void QtPrinterPage::endRun() {

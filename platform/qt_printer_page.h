@@ -119,8 +119,8 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QString m_fixedPdf; // set: every document goes to this file
     QString m_pdfFolder;
-    QString m_nextPdf; // chosen in the save dialog for the next document
-    bool m_inRun = false;
+    QString m_nextPdf;    // chosen in the save dialog for the next document
+    bool m_inRun = false; // in a run whose pages go into one PDF file
     bool m_repainting = false;
     QString m_runPdf;                          // the run's file, once its first page is written
     std::vector<std::vector<Step>> m_runPages; // the pages of the run that were printed
