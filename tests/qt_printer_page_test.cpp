@@ -126,9 +126,9 @@ TEST(QtPrinterPageTest, AFileThatCannotBeWrittenIsAFailureAndTheNextDocumentStar
     EXPECT_EQ(page.currentY(), 0);
 }
 
-// Without a printer each document is a new PDF file in the folder. A document that the disk
-// takes only in part fails with the system's reason and leaves no file, whole or in part.
-TEST(QtPrinterPageTest, WithoutAPrinterEachDocumentIsANewPdfWrittenWholeOrNotAtAll) {
+// Without a printer a document that the disk takes only in part fails with the system's reason
+// and leaves no file, whole or in part.
+TEST(QtPrinterPageTest, WithoutAPrinterADocumentIsWrittenWholeOrNotAtAll) {
     if (!QPrinterInfo::availablePrinters().isEmpty()) {
         GTEST_SKIP() << "a printer is installed";
     }
@@ -138,15 +138,6 @@ TEST(QtPrinterPageTest, WithoutAPrinterEachDocumentIsANewPdfWrittenWholeOrNotAtA
         return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     };
     QtPrinterPage page(PdfFolder{folder});
-    for (int i = 0; i < 2; ++i) {
-        page.printText("VAVIVOR", true);
-        ASSERT_TRUE(page.endDoc()) << page.failure();
-    }
-    ASSERT_EQ(files().size(), 2);
-    EXPECT_TRUE(files().at(1).startsWith(QStringLiteral("vavivor-")))
-        << files().join(' ').toStdString();
-
-    QDir(folder).removeRecursively();
     const std::string failure = underFileSizeLimit(2000, [&page] {
         page.printText("VAVIVOR", true);
         return page.endDoc() ? std::string("printed") : page.failure();
