@@ -28,6 +28,9 @@ void presentScreen(ProgramState& state, Services& services, const Screen& screen
     state.breeding.autoPrintStopped = false;
 
     const bool full = screens.fullScreen();
+    if (full) {
+        beginPrintPauses(state, services);
+    }
     for (const ScreenFigure& figure : screen.figures) {
         // The print pause prints the figure with the genes it was drawn from.
         genome.genePos = figure.genes;
@@ -38,6 +41,9 @@ void presentScreen(ProgramState& state, Services& services, const Screen& screen
             printPause(state, services);
             clearSurface(surface);
         }
+    }
+    if (full) {
+        endPrintPauses(state, services);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace vavivor {
 
@@ -10,6 +11,9 @@ public:
 
     // Today's date in the system's long date format.
     [[nodiscard]] virtual std::string longDate() const = 0;
+    // Today's date in every form the page may take, longest first: the long date, then
+    // shorter forms for where it does not fit.
+    [[nodiscard]] virtual std::vector<std::string> dateForms() const { return {longDate()}; }
 };
 
 } // namespace vavivor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -43,13 +44,24 @@ public:
 
 enum class PrintChoice { Print, Continue };
 
+class PrinterPage;
+
 // The modal dialogs of printing.
 class PrintDialogs {
 public:
     virtual ~PrintDialogs() = default;
 
-    // The printer-setup dialog with `title`; false when it was cancelled or failed.
+    // The printer-setup dialog with `title`, or without a printer installed the save dialog for
+    // the PDF file of the next document; false when it was cancelled or failed.
     virtual bool setupPrinter(const std::string& title) = 0;
+    // Where the next document goes when it has no printer dialog: with a printer installed, to
+    // the printer chosen last, without a dialog; otherwise the save dialog for its PDF file.
+    // False when it was cancelled.
+    virtual bool chooseDestination(const std::string& title) = 0;
+    // The print preview with `title`: `compose` puts the document on the page it is given, as
+    // often as the preview needs it; returns when the preview is closed.
+    virtual void showPreview(const std::string& title,
+                             const std::function<void(PrinterPage&)>& compose) = 0;
     // The print-or-continue dialog frmZelDia1; its close box answers Continue.
     virtual PrintChoice askPrintChoice() = 0;
 };

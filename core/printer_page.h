@@ -28,6 +28,9 @@ public:
     virtual void printText(const std::string& text, bool lineEnd) = 0;
     // A bare line end: prints nothing and moves down one line.
     virtual void lineEnd() = 0;
+    // The width of `text` in the current font, and the width of the printable area, in twips.
+    [[nodiscard]] virtual double textWidth(const std::string& text) = 0;
+    [[nodiscard]] virtual double printableWidth() = 0;
     // A picture area's image with its top left corner at (x, y), `size` twips square.
     virtual void drawPicture(const Picture& picture, double x, double y, double size) = 0;
 
@@ -37,6 +40,12 @@ public:
     // when the printer could not take the document.
     virtual bool endDoc() = 0;
     [[nodiscard]] virtual std::string failure() const = 0;
+
+    // The documents ended between beginRun and endRun belong together (the pages of an
+    // Auto-Print screen). A printer that collects them makes them one document of many pages,
+    // which after each endDoc holds every page so far.
+    virtual void beginRun() {}
+    virtual void endRun() {}
 };
 
 } // namespace vavivor

@@ -39,6 +39,7 @@ const ControlNote kMainNotes[] = {
     {"pibZELMpicb", "Click a figure to breed from it; right-click to get the central one back"},
     {"statusText", "What Vavivor did last"},
     {"mnuZELprint", "Print the screen with its genes"},
+    {"mnuZELpreview", "See the page that Print prints, before printing it"},
     {"mnuZELexport", "Save the picture on screen as an SVG drawing or a PNG image"},
     {"mnuZELsave", "Keep what the screen shows in the storage file"},
     {"mnuZELload", "List the stored records, to load or delete one"},

@@ -34,10 +34,20 @@ StoreSelectionWindow& connectPrinting(ZelMain& window) {
         QObject::connect(print, &QAction::triggered, &window,
                          [&window] { mnuZELprint_Click(window.state(), window.services()); });
     }
+    if (auto* preview = window.findChild<QAction*>(QStringLiteral("mnuZELpreview"))) {
+        QObject::connect(preview, &QAction::triggered, &window,
+                         [&window] { mnuZELpreview_Click(window.state(), window.services()); });
+    }
     auto* selection = new StoreSelectionWindow(&window);
-    QObject::connect(selection, &StoreSelectionWindow::printRequested, &window, [&window](int n) {
-        printCatalogue(window.state(), window.services(), static_cast<std::int16_t>(n));
-    });
+    QObject::connect(selection, &StoreSelectionWindow::printRequested, &window,
+                     [&window, selection](int n) {
+                         const auto file = static_cast<std::int16_t>(n);
+                         if (selection->forPreview()) {
+                             previewCatalogue(window.state(), window.services(), file);
+                         } else {
+                             printCatalogue(window.state(), window.services(), file);
+                         }
+                     });
     return *selection;
 }
 

@@ -23,8 +23,10 @@ namespace {
 // deletes them.
 class StorageWindows {
 public:
-    StorageWindows(ZelMain& window, std::function<void()> printCatalogue)
-        : m_window(window), m_printCatalogue(std::move(printCatalogue)) {}
+    StorageWindows(ZelMain& window, std::function<void()> printCatalogue,
+                   std::function<void()> previewCatalogue)
+        : m_window(window), m_printCatalogue(std::move(printCatalogue)),
+          m_previewCatalogue(std::move(previewCatalogue)) {}
 
     ZelStrCat& catalogue() {
         if (m_catalogue.isNull()) {
@@ -43,6 +45,11 @@ public:
             QObject::connect(m_catalogue, &ZelStrCat::printRequested, m_catalogue, [this] {
                 if (m_printCatalogue) {
                     m_printCatalogue();
+                }
+            });
+            QObject::connect(m_catalogue, &ZelStrCat::previewRequested, m_catalogue, [this] {
+                if (m_previewCatalogue) {
+                    m_previewCatalogue();
                 }
             });
         }
@@ -83,6 +90,7 @@ public:
 private:
     ZelMain& m_window;
     std::function<void()> m_printCatalogue;
+    std::function<void()> m_previewCatalogue;
     QPointer<ZelStrCat> m_catalogue;
     QPointer<ZelDelete> m_confirmation;
 };
@@ -98,8 +106,9 @@ void onTriggered(ZelMain& window, const char* name, const std::function<void()>&
 } // namespace
 
 void connectStorage(ZelMain& window, StoreChoiceView& storeChoice,
-                    std::function<void()> printCatalogue) {
-    auto windows = std::make_shared<StorageWindows>(window, std::move(printCatalogue));
+                    std::function<void()> printCatalogue, std::function<void()> previewCatalogue) {
+    auto windows = std::make_shared<StorageWindows>(window, std::move(printCatalogue),
+                                                    std::move(previewCatalogue));
     ZelMain* main = &window;
     StoreChoiceView* choice = &storeChoice;
 

@@ -11,9 +11,10 @@ class ZelMain;
 // window to the storage logic, and start-up's storage steps (the storage list, then the scan)
 // through setStorageStartUp. The catalogue and record-deletion windows are made the first
 // time they are needed and then only hidden and shown; the catalogue's Print Catalogue calls
-// `printCatalogue`. `storeChoice` is the storage-file selection that the storage list fills;
-// it must live as long as the window.
+// `printCatalogue`, its Print Preview `previewCatalogue`. `storeChoice` is the storage-file
+// selection that the storage list fills; it must live as long as the window.
 void connectStorage(ZelMain& window, StoreChoiceView& storeChoice,
-                    std::function<void()> printCatalogue);
+                    std::function<void()> printCatalogue,
+                    std::function<void()> previewCatalogue = {});
 
 } // namespace vavivor

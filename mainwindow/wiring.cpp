@@ -22,9 +22,11 @@ void wireProgram(ZelMain& window) {
     connectBreeding(window);
     connectHistory(window);
     // The storage-file selection belongs to the catalogue print; the storage list fills it and
-    // the catalogue's Print Catalogue shows it.
+    // the catalogue's Print Catalogue and Print Preview show it.
     StoreSelectionWindow& selection = connectPrinting(window);
-    connectStorage(window, selection, [&selection] { selection.showStoreSelection(); });
+    connectStorage(
+        window, selection, [&selection] { selection.showStoreSelection(); },
+        [&selection] { selection.showStoreSelection(true); });
 }
 
 int runProgram(const std::string& programFolder) {

@@ -239,6 +239,7 @@ void ZelMain::buildMenus() {
 
     QMenu* file = menu("mnuZELfile", QStringLiteral("&File"), 400);
     item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
+    item(file, "mnuZELpreview", QStringLiteral("Print Pre&view"), 401);
     QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportItem, &QAction::triggered, this,

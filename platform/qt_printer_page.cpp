@@ -1,5 +1,6 @@
 #include "qt_printer_page.h"
 
+#include "core/picture.h"
 #include "picture_painter.h"
 #include "whole_file.h"
 
@@ -47,7 +48,7 @@ QString defaultPdfFolder() {
 } // namespace
 
 QtPrinterPage::QtPrinterPage(const PdfFolder& pdfFolder)
-    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)),
+    : m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)), m_paper(m_printer.get()),
       m_pdfFolder(pdfFolder.path.isEmpty() ? defaultPdfFolder() : pdfFolder.path) {
     m_printer->setDocName(QStringLiteral("Vavivor"));
     m_printer->setCreator(QStringLiteral("Vavivor"));
@@ -57,6 +58,8 @@ QtPrinterPage::QtPrinterPage(const QString& pdfPath) : QtPrinterPage() {
     m_fixedPdf = pdfPath;
 }
 
+QtPrinterPage::QtPrinterPage(QPrinter& paper) : m_paper(&paper) {}
+
 QtPrinterPage::~QtPrinterPage() {
     if (m_painter && m_painter->isActive()) {
         m_painter->end();
@@ -64,7 +67,38 @@ QtPrinterPage::~QtPrinterPage() {
 }
 
 bool QtPrinterPage::hasSystemPrinter() const {
-    return m_fixedPdf.isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
+    return m_printer && m_fixedPdf.isEmpty() && !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+bool QtPrinterPage::writesPdf() const {
+    return m_printer && !hasSystemPrinter();
+}
+
+bool QtPrinterPage::choosesPdfFile() const {
+    return writesPdf() && m_fixedPdf.isEmpty();
+}
+
+QString QtPrinterPage::proposedPdfPath() {
+    return newPdfPath();
+}
+
+void QtPrinterPage::setNextPdf(const QString& path) {
+    m_nextPdf = path;
+    m_pdfFolder = QFileInfo(path).absolutePath();
+}
+
+QPrinter& QtPrinterPage::previewPaper() {
+    if (hasSystemPrinter() || !m_printer) {
+        return *m_paper;
+    }
+    if (!m_previewPaper) {
+        m_previewPaper = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_previewPaper->setOutputFormat(QPrinter::PdfFormat);
+        m_previewPaper->setResolution(kPdfResolution);
+        m_previewPaper->setPageLayout(gridPageLayout());
+        m_previewPaper->setDocName(QStringLiteral("Vavivor"));
+    }
+    return *m_previewPaper;
 }
 
 QFont QtPrinterPage::printerFont(const std::string& name, bool bold, double points) {
@@ -95,11 +129,11 @@ QPagedPaintDevice& QtPrinterPage::device() const {
     if (m_pdfWriter) {
         return *m_pdfWriter;
     }
-    return *m_printer;
+    return *m_paper;
 }
 
 int QtPrinterPage::resolution() const {
-    return m_pdfWriter ? m_pdfWriter->resolution() : m_printer->resolution();
+    return m_pdfWriter ? m_pdfWriter->resolution() : m_paper->resolution();
 }
 
 double QtPrinterPage::toDevice(double twips) const {
@@ -137,9 +171,16 @@ QString QtPrinterPage::newPdfPath() {
 }
 
 bool QtPrinterPage::beginPdf() {
-    const QString path = m_fixedPdf.isEmpty() ? newPdfPath() : m_fixedPdf;
+    QString path = m_fixedPdf;
+    if (path.isEmpty()) {
+        path = !m_nextPdf.isEmpty() ? m_nextPdf : !m_runPdf.isEmpty() ? m_runPdf : newPdfPath();
+        m_nextPdf.clear();
+    }
     if (path.isEmpty()) {
         return false;
+    }
+    if (m_inRun) {
+        m_runPdf = path;
     }
     auto file = std::make_unique<WholeFile>();
     if (!file->create(path, m_fixedPdf.isEmpty() ? WholeFile::Placement::Beside
@@ -162,21 +203,105 @@ bool QtPrinterPage::begin() {
     }
     m_started = true;
     m_failure.clear();
-    if (!hasSystemPrinter() && !beginPdf()) {
+    if (writesPdf() && !beginPdf()) {
         return false;
     }
     m_painter = std::make_unique<QPainter>();
     if (!m_painter->begin(&device())) {
         fail(m_pdfFile ? "the file " + m_pdfFile->path().toStdString() + " could not be written"
-                       : "the printer " + m_printer->printerName().toStdString() +
+                       : "the printer " + m_paper->printerName().toStdString() +
                              " could not start the document");
         return false;
     }
     m_painter->setPen(Qt::black);
+    if (m_inRun && m_pdfFile) {
+        repaintRunPages();
+    }
     return true;
 }
 
+void QtPrinterPage::keep(Step step) {
+    if (m_inRun && !m_repainting) {
+        m_steps.push_back(std::move(step));
+    }
+}
+
+void QtPrinterPage::repaintRunPages() {
+    // The document in progress has set its font and position already.
+    const std::string fontName = m_fontName;
+    const bool bold = m_bold;
+    const double points = m_points;
+    const double x = m_x;
+    const double y = m_y;
+    m_repainting = true;
+    for (const std::vector<Step>& page : m_runPages) {
+        for (const Step& step : page) {
+            step(*this);
+        }
+        if (!device().newPage()) {
+            fail("the printer could not start a new page");
+        }
+    }
+    m_repainting = false;
+    m_fontName = fontName;
+    m_bold = bold;
+    m_points = points;
+    m_x = x;
+    m_y = y;
+}
+
+void QtPrinterPage::beginRun() {
+    endRun();
+    // Only the PDF files of the folder collect a run's pages; a fixed file takes each document
+    // in its place, a printer each as a job of its own.
+    m_inRun = choosesPdfFile();
+}
+
+void QtPrinterPage::endRun() {
+    m_inRun = false;
+    m_runPdf.clear();
+    m_runPages.clear();
+    m_steps.clear();
+}
+
+void QtPrinterPage::setFontName(const std::string& name) {
+    keep([name](QtPrinterPage& page) { page.setFontName(name); });
+    m_fontName = name;
+}
+
+void QtPrinterPage::setFontBold(bool bold) {
+    keep([bold](QtPrinterPage& page) { page.setFontBold(bold); });
+    m_bold = bold;
+}
+
+void QtPrinterPage::setFontSize(double points) {
+    keep([points](QtPrinterPage& page) { page.setFontSize(points); });
+    m_points = points;
+}
+
+void QtPrinterPage::setCurrentX(double twips) {
+    keep([twips](QtPrinterPage& page) { page.setCurrentX(twips); });
+    m_x = twips;
+}
+
+void QtPrinterPage::setCurrentY(double twips) {
+    keep([twips](QtPrinterPage& page) { page.setCurrentY(twips); });
+    m_y = twips;
+}
+
+double QtPrinterPage::textWidth(const std::string& text) {
+    begin();
+    return toTwips(
+        QFontMetricsF(font(), &device()).horizontalAdvance(QString::fromStdString(text)));
+}
+
+double QtPrinterPage::printableWidth() {
+    begin();
+    return toTwips(device().width());
+}
+
 void QtPrinterPage::printText(const std::string& text, bool lineEnd) {
+    keep([text, lineEnd](QtPrinterPage& page) { page.printText(text, lineEnd); });
     const QFont f = font();
     const QString qtext = QString::fromStdString(text);
     const bool started = begin();
@@ -195,12 +320,17 @@ void QtPrinterPage::printText(const std::string& text, bool lineEnd) {
 }
 
 void QtPrinterPage::lineEnd() {
+    keep([](QtPrinterPage& page) { page.lineEnd(); });
     begin();
     m_x = 0.0;
     m_y += lineHeight(font());
 }
 
 void QtPrinterPage::drawPicture(const Picture& picture, double x, double y, double size) {
+    if (m_inRun && !m_repainting) {
+        auto kept = std::make_shared<const Picture>(picture);
+        keep([kept, x, y, size](QtPrinterPage& page) { page.drawPicture(*kept, x, y, size); });
+    }
     if (!begin()) {
         return;
     }
@@ -212,6 +342,7 @@ void QtPrinterPage::drawPicture(const Picture& picture, double x, double y, doub
 }
 
 void QtPrinterPage::newPage() {
+    keep([](QtPrinterPage& page) { page.newPage(); });
     if (begin() && !device().newPage()) {
         fail("the printer could not start page " + std::to_string(m_page + 1));
     }
@@ -236,10 +367,14 @@ bool QtPrinterPage::endDoc() {
         m_pdfFile.reset(); // a file not put in place goes with it
     } else if (!ended) {
         fail("the printer did not take the document");
-    } else if (started && !m_failed && m_printer->printerState() == QPrinter::Error) {
+    } else if (started && !m_failed && m_paper->printerState() == QPrinter::Error) {
         fail("the printer reported an error");
     }
     const bool ok = !m_failed;
+    if (m_inRun && toPdf && ok) {
+        m_runPages.push_back(std::move(m_steps));
+    }
+    m_steps.clear();
     m_started = false;
     m_failed = false;
     m_page = 1;
@@ -247,7 +382,7 @@ bool QtPrinterPage::endDoc() {
     m_y = 0.0;
     if (started && ok && m_report) {
         m_report(toPdf ? "Printed to " + QDir::toNativeSeparators(pdf).toStdString()
-                       : "Sent to the printer " + m_printer->printerName().toStdString());
+                       : "Sent to the printer " + m_paper->printerName().toStdString());
     }
     return ok;
 }

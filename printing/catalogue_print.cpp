@@ -64,6 +64,15 @@ void printRecord(PrintGrid& grid, PrinterPage& page, const CatalogueRow& row, in
     page.lineEnd();
 }
 
+int listedCount(const StoreState& store) {
+    return std::min<int>(store.storeCount, static_cast<int>(store.storeList.size()) - 1);
+}
+
+// Whether n names a listed storage file, or every one (0).
+bool listedFile(const StoreState& store, std::int16_t n) {
+    return n >= 0 && n <= listedCount(store);
+}
+
 } // namespace
 
 void printCatalogueTitle(PrintGrid& grid, PrinterPage& page, const Clock& clock) {
@@ -75,7 +84,7 @@ void printCatalogueTitle(PrintGrid& grid, PrinterPage& page, const Clock& clock)
     setPrintColumn(page, grid, grid.printLeftCol);
     page.printText("VAVIVOR CATALOGUE", false);
     setPrintColumn(page, grid, kDateColumn);
-    page.printText(clock.longDate(), true);
+    printFitted(page, clock.dateForms(), true);
     page.setFontBold(false);
     page.lineEnd();
 }
@@ -113,7 +122,7 @@ bool printStorageFile(ProgramState& state, PrinterPage& page, int k, std::string
     setFontPoints(grid, page, kTitlePoints);
     page.setFontBold(true);
     setPrintColumn(page, grid, grid.printLeftCol);
-    page.printText("File: " + path, true);
+    page.printText("File: " + fittedPath(page, "File: ", path), true);
     page.setFontBold(false);
     page.lineEnd();
 
@@ -140,12 +149,10 @@ bool printStorageFile(ProgramState& state, PrinterPage& page, int k, std::string
 CatalogueOutcome printCatalogueDocument(ProgramState& state, PrinterPage& page, const Clock& clock,
                                         std::int16_t n) {
     CatalogueOutcome outcome;
-    const StoreState& store = state.store;
-    const int listed =
-        std::min<int>(store.storeCount, static_cast<int>(store.storeList.size()) - 1);
-    if (n < 0 || n > listed) {
+    if (!listedFile(state.store, n)) {
         return outcome;
     }
+    const int listed = listedCount(state.store);
     const int first = n == 0 ? 1 : n;
     const int last = n == 0 ? listed : n;
     outcome.started = true;
@@ -165,6 +172,10 @@ CatalogueOutcome printCatalogueDocument(ProgramState& state, PrinterPage& page, 
 }
 
 void printCatalogue(ProgramState& state, Services& services, std::int16_t n) {
+    if (!listedFile(state.store, n) ||
+        !services.printDialogs.chooseDestination("VAVIVOR: CATALOGUE PRINT")) {
+        return;
+    }
     const CatalogueOutcome outcome =
         printCatalogueDocument(state, services.printer, services.clock, n);
     if (!outcome.started) {
@@ -182,6 +193,15 @@ void printCatalogue(ProgramState& state, Services& services, std::int16_t n) {
         }
         services.dialogs.message(text, "VAVIVOR PRINT");
     }
+}
+
+void previewCatalogue(ProgramState& state, Services& services, std::int16_t n) {
+    if (!listedFile(state.store, n)) {
+        return;
+    }
+    services.printDialogs.showPreview("VAVIVOR: CATALOGUE PREVIEW", [&](PrinterPage& page) {
+        printCatalogueDocument(state, page, services.clock, n);
+    });
 }
 
 } // namespace vavivor

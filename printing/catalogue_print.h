@@ -25,9 +25,12 @@ struct CatalogueOutcome {
 CatalogueOutcome printCatalogueDocument(ProgramState& state, PrinterPage& page, const Clock& clock,
                                         std::int16_t n);
 
-// SELECT / ALL of the storage file selection: the document on the program's printer; files
-// that could not be read and a printer that failed are reported in a message box.
+// SELECT / ALL of the storage file selection: the document on the program's printer (without
+// a printer, into the PDF file the save dialog names; Cancel prints nothing); files that could
+// not be read and a printer that failed are reported in a message box.
 void printCatalogue(ProgramState& state, Services& services, std::int16_t n);
+// The same document in the print preview.
+void previewCatalogue(ProgramState& state, Services& services, std::int16_t n);
 
 // The steps of the document. Each leaves the printer's font as the next step expects it.
 void printCatalogueTitle(PrintGrid& grid, PrinterPage& page, const Clock& clock);

@@ -80,8 +80,7 @@ void printRelativesGenes(PrinterPage& page, const ProgramState& state) {
 
 } // namespace
 
-bool graphicsPrint(ProgramState& state, Services& services) {
-    PrinterPage& page = services.printer;
+void composeGraphicsPage(ProgramState& state, PrinterPage& page, const Clock& clock) {
     PrintGrid& grid = state.print;
     grid.printFontSize = 12;
     setPrinterFont(page, "Arial", true, grid.printFontSize);
@@ -89,7 +88,7 @@ bool graphicsPrint(ProgramState& state, Services& services) {
     setPrintColumn(page, grid, grid.printLeftCol);
     page.printText("VAVIVOR", false);
     setPrintColumn(page, grid, kDateColumn);
-    page.printText(services.clock.longDate(), true);
+    printFitted(page, clock.dateForms(), true);
     page.drawPicture(state.screen.surface().picture(),
                      static_cast<double>(grid.printLeftCol) * grid.printColWidth,
                      static_cast<double>(grid.printTopRow + 2) * grid.printRowHeight,
@@ -102,6 +101,11 @@ bool graphicsPrint(ProgramState& state, Services& services) {
     } else {
         printRelativesGenes(page, state);
     }
+}
+
+bool graphicsPrint(ProgramState& state, Services& services) {
+    PrinterPage& page = services.printer;
+    composeGraphicsPage(state, page, services.clock);
     if (!page.endDoc()) {
         std::string text = "The page was not printed: " + page.failure();
         if (state.breeding.autoPrint != 0 && state.screen.fullScreen()) {
@@ -120,6 +124,13 @@ void mnuZELprint_Click(ProgramState& state, Services& services) {
     }
 }
 
+void mnuZELpreview_Click(ProgramState& state, Services& services) {
+    services.printDialogs.showPreview("VAVIVOR: PRINT PREVIEW", [&](PrinterPage& page) {
+        composeGraphicsPage(state, page, services.clock);
+        page.endDoc();
+    });
+}
+
 void showPrintChoice(ProgramState& state, Services& services) {
     if (services.printDialogs.askPrintChoice() == PrintChoice::Print &&
         services.printDialogs.setupPrinter("VAVIVOR PRINT")) {
@@ -134,6 +145,18 @@ void printPause(ProgramState& state, Services& services) {
         }
     } else {
         showPrintChoice(state, services);
+    }
+}
+
+void beginPrintPauses(const ProgramState& state, Services& services) {
+    if (state.breeding.autoPrint != 0) {
+        services.printer.beginRun();
+    }
+}
+
+void endPrintPauses(const ProgramState& state, Services& services) {
+    if (state.breeding.autoPrint != 0) {
+        services.printer.endRun();
     }
 }
 

@@ -83,6 +83,7 @@ TEST_F(CatalogueTest, OneFileWithHeadingsAndItsLiveRecords) {
     }
     const std::string path = writeStore("one.zlr", records, 959);
     setList({path});
+    rig.platform.clock.date = "5 December 2026"; // one that fits beside the 14-point title
     rig.platform.printer.failingEndDocs = 1;
     print(1);
     EXPECT_EQ(

@@ -1,4 +1,5 @@
 #include "platform/qt_printer_page.h"
+#include "printing/catalogue_print.h"
 #include "printing/graphics_print.h"
 #include "printing/ui/print_choice_dialog.h"
 #include "printing/ui/qt_print_dialogs.h"
@@ -8,9 +9,16 @@
 #include "support/user_input.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -36,10 +44,34 @@ QWidget* printChoiceDialog() {
     return it == windows.end() ? nullptr : *it;
 }
 
+// The words of a PDF with their boxes, as pdftotext reads them back.
+QStringList pdfWords(const QString& pdf) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    QStringList words;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+        if (line.contains(QStringLiteral("<word "))) {
+            words << line.trimmed();
+        }
+    }
+    return words;
+}
+
+// Every document to the PDF file `path`, or with `folder` new PDF files in the folder `path`.
+QtPrinterPage makePrinter(const QString& path, bool folder) {
+    if (folder) {
+        return QtPrinterPage(PdfFolder{path});
+    }
+    return QtPrinterPage(path);
+}
+
 // The logic on scripted services, with the Qt printer page writing a PDF and the Qt dialogs.
 struct QtPrintRig {
-    explicit QtPrintRig(PrinterDialog printerDialog = PrinterDialog::WithPrinterOnly)
-        : pdf(dir.filePath(QStringLiteral("page.pdf"))), printer(pdf),
+    explicit QtPrintRig(PrinterDialog printerDialog = PrinterDialog::WithPrinterOnly,
+                        bool pdfFolder = false)
+        : pdf(dir.filePath(pdfFolder ? QStringLiteral("Vavivor") : QStringLiteral("page.pdf"))),
+          printer(makePrinter(pdf, pdfFolder)),
           dialogs(printer, printerDialog), services{PlatformServices{rig.platform.dialogs, dialogs,
                                                                      printer, rig.platform.help,
                                                                      rig.platform.random,
@@ -114,6 +146,69 @@ private slots:
         QVERIFY(!p.printed());
         QVERIFY(p.rig.platform.dialogs.shown.empty());
         QVERIFY(p.rig.controls.statusLines.empty());
+    }
+
+    // Without a printer, Print, PRINT and the catalogue name their PDF in a save dialog that
+    // proposes a new name in the PDF folder, later in the folder chosen last. Cancel prints
+    // nothing and says nothing.
+    void withoutAPrinterTheSaveDialogNamesThePdf() {
+        if (!QPrinterInfo::availablePrinters().isEmpty()) {
+            QSKIP("a printer is installed");
+        }
+        QtPrintRig p(PrinterDialog::WithPrinterOnly, true);
+        const QString chosen = p.dir.filePath(QStringLiteral("chosen"));
+        QVERIFY(QDir().mkpath(chosen));
+        QStringList started; // the folder and name each save dialog proposed
+        const auto saveDialog = [&started](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            started << dialog->directory().absolutePath() << dialog->selectedFiles().value(0);
+            return dialog;
+        };
+        const auto cancel = [&saveDialog](QWidget* w) { saveDialog(w)->reject(); };
+        answerModals({[](QWidget* w) { click(w, "cmdZELDprint"); }, cancel});
+        showPrintChoice(p.rig.state, p.services);
+        answerModals({[&](QWidget* w) {
+            QFileDialog* dialog = saveDialog(w);
+            dialog->setDirectory(chosen);
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            name->setText(QStringLiteral("mine"));
+            static_cast<QDialog*>(dialog)->accept();
+        }});
+        mnuZELprint_Click(p.rig.state, p.services);
+        answerModals({cancel});
+        printCatalogue(p.rig.state, p.services, 0);
+
+        QCOMPARE(started.size(), 6);
+        QCOMPARE(started[0], p.pdf);
+        QCOMPARE(started[2], p.pdf);
+        QCOMPARE(started[4], chosen);
+        QVERIFY2(QFileInfo(started[1]).fileName().startsWith(QStringLiteral("vavivor-")),
+                 qPrintable(started[1]));
+        QCOMPARE(QDir(chosen).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("mine.pdf")});
+        QVERIFY(QDir(p.pdf).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(p.rig.platform.dialogs.shown.empty());
+    }
+
+    // Print Preview shows the page that Print prints: printed from the preview into a PDF,
+    // every word of it stands where it stands in the printed one.
+    void thePreviewShowsThePrintedPage() {
+        QtPrintRig p;
+        QVERIFY(graphicsPrint(p.rig.state, p.services));
+        const QString previewed = p.dir.filePath(QStringLiteral("preview.pdf"));
+        QString title;
+        answerModals({[&](QWidget* w) {
+            auto* dialog = qobject_cast<QPrintPreviewDialog*>(w);
+            title = w->windowTitle();
+            dialog->printer()->setOutputFileName(previewed);
+            dialog->findChild<QPrintPreviewWidget*>()->print();
+            dialog->reject();
+        }});
+        mnuZELpreview_Click(p.rig.state, p.services);
+        QCOMPARE(title, QStringLiteral("VAVIVOR: PRINT PREVIEW"));
+        const QStringList printed = pdfWords(p.pdf);
+        QVERIFY(printed.size() > 20);
+        QCOMPARE(pdfWords(previewed), printed);
     }
 
     // SELECT prints the chosen file, or every file when none is chosen; ALL every file; a

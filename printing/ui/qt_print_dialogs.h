@@ -10,12 +10,14 @@ namespace vavivor {
 class PrintChoiceDialog;
 class QtPrinterPage;
 
-// When the print dialog is shown: only with a printer installed (without one the page goes to
-// a PDF file), or every time.
+// When the print dialog is shown: only with a printer installed (without one the save dialog
+// asks for the PDF file), or every time.
 enum class PrinterDialog { WithPrinterOnly, Always };
 
-// The printing dialogs on Qt: the print dialog sets up the printer of `printer`, and the
-// print-or-continue dialog frmZelDia1 is created on first use and then only hidden and shown.
+// The printing dialogs on Qt: the print dialog sets up the printer of `printer`, or without a
+// printer the save dialog names its next PDF file (proposing a new name in the folder chosen
+// last); the print preview paints on the paper the document would go to; the print-or-continue
+// dialog frmZelDia1 is created on first use and then only hidden and shown.
 class QtPrintDialogs : public PrintDialogs {
 public:
     explicit QtPrintDialogs(QtPrinterPage& printer,
@@ -28,6 +30,9 @@ public:
     void setParent(QWidget* parent);
 
     bool setupPrinter(const std::string& title) override;
+    bool chooseDestination(const std::string& title) override;
+    void showPreview(const std::string& title,
+                     const std::function<void(PrinterPage&)>& compose) override;
     PrintChoice askPrintChoice() override;
 
 private:

@@ -68,7 +68,8 @@ StoreSelectionWindow::StoreSelectionWindow(QWidget* parent) : QWidget(parent, Qt
     noteControls(*this, kSelectionNotes);
 }
 
-void StoreSelectionWindow::showStoreSelection() {
+void StoreSelectionWindow::showStoreSelection(bool preview) {
+    m_preview = preview;
     show();
     raise();
     activateWindow();

@@ -17,8 +17,10 @@ class StoreSelectionWindow : public QWidget, public StoreChoiceView {
 public:
     explicit StoreSelectionWindow(QWidget* parent = nullptr);
 
-    // Shows the window with no entry selected and none current, so that none looks chosen.
-    void showStoreSelection();
+    // Shows the window with no entry selected and none current, so that none looks chosen. For
+    // the preview, the file chosen is shown in the print preview instead of printed.
+    void showStoreSelection(bool preview = false);
+    [[nodiscard]] bool forPreview() const { return m_preview; }
 
     // StoreChoiceView
     void setStoreEntries(const std::vector<std::string>& paths) override;
@@ -33,6 +35,7 @@ private:
     void lstZel_DblClick(int row);
 
     QListWidget* m_list = nullptr;
+    bool m_preview = false;
 };
 
 } // namespace vavivor

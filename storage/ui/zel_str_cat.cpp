@@ -64,6 +64,7 @@ const ControlNote kCatalogueNotes[] = {
                      "not. Empty the field to list every record again."},
     {"lstZELCat", "The stored records: arrows choose one, Enter loads it, Delete deletes it", 200},
     {"mnuCatPrint", "Print the catalogue of one or all storage files", 440},
+    {"mnuCatPreview", "See the catalogue of one or all storage files before printing it", 441},
     {"mnuCatRec", "Load or delete the chosen record", 442},
     {"mnuCRLoad", "Draw the chosen record and put its genes into the editor", 444},
     {"mnuCRDel", "Delete the chosen record, after a question", 446},
@@ -263,6 +264,9 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     QAction* print = menuBar()->addAction(QStringLiteral("&Print Catalogue"));
     print->setObjectName(QStringLiteral("mnuCatPrint"));
     connect(print, &QAction::triggered, this, &ZelStrCat::printRequested);
+    QAction* preview = menuBar()->addAction(QStringLiteral("Print Pre&view"));
+    preview->setObjectName(QStringLiteral("mnuCatPreview"));
+    connect(preview, &QAction::triggered, this, &ZelStrCat::previewRequested);
     QMenu* record = menuBar()->addMenu(QStringLiteral("&Record"));
     record->setObjectName(QStringLiteral("mnuCatRec"));
     QAction* load = record->addAction(QStringLiteral("&Load"));

@@ -18,8 +18,8 @@ class CatalogueColumns;
 
 // frmZelStrCat, "STORED DATA CATALOGUE": the live records of the current storage file, one
 // line each with a small picture of the record's first figure, a field that narrows the list
-// to the descriptions holding a text, and the menus Print Catalogue and Record (Load, Delete).
-// Modeless; closing it only hides it.
+// to the descriptions holding a text, and the menus Print Catalogue, Print Preview and Record
+// (Load, Delete). Modeless; closing it only hides it.
 class ZelStrCat : public QMainWindow, public CatalogueView {
     Q_OBJECT
 
@@ -54,6 +54,8 @@ signals:
     void deleteRequested();
     // Print Catalogue.
     void printRequested();
+    // Print Preview.
+    void previewRequested();
 
 private:
     // Where the list stood when it was emptied for a refill: the record numbers of its top

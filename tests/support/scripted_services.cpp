@@ -72,6 +72,17 @@ bool ScriptedPrintDialogs::setupPrinter(const std::string& title) {
     return true;
 }
 
+bool ScriptedPrintDialogs::chooseDestination(const std::string& title) {
+    setupTitles.push_back(title);
+    return true;
+}
+
+void ScriptedPrintDialogs::showPreview(const std::string& title,
+                                       const std::function<void(PrinterPage&)>& compose) {
+    previewTitles.push_back(title);
+    compose(preview);
+}
+
 PrintChoice ScriptedPrintDialogs::askPrintChoice() {
     ++choicesAsked;
     return takeOr(choices, PrintChoice::Continue);
@@ -86,7 +97,7 @@ RecordingPrinterPage::Item RecordingPrinterPage::make(Item::Kind kind) const {
     return item;
 }
 
-double RecordingPrinterPage::textWidth(const std::string& text) const {
+double RecordingPrinterPage::textWidth(const std::string& text) {
     return static_cast<double>(text.size()) * m_fontSize * 10.0;
 }
 

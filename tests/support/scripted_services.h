@@ -8,6 +8,7 @@
 #include "core/services.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,17 +45,6 @@ public:
     std::vector<bool> fileMustExist;
 };
 
-class ScriptedPrintDialogs : public PrintDialogs {
-public:
-    // Always OK; the cancelled printer dialog is tested with the real dialogs.
-    bool setupPrinter(const std::string& title) override;
-    PrintChoice askPrintChoice() override;
-
-    std::deque<PrintChoice> choices; // empty: Continue
-    std::vector<std::string> setupTitles;
-    int choicesAsked = 0;
-};
-
 // A printer that keeps every item with the position it was printed at; the font size sets the
 // line height and text widths.
 class RecordingPrinterPage : public PrinterPage {
@@ -78,6 +68,9 @@ public:
     void setCurrentY(double twips) override { m_y = twips; }
     void printText(const std::string& text, bool lineEnd) override;
     void lineEnd() override;
+    // The width of `text` in twips in the current font, roughly.
+    double textWidth(const std::string& text) override;
+    double printableWidth() override { return kPrintableWidth; }
     void drawPicture(const Picture& picture, double x, double y, double size) override;
     void newPage() override;
     int pageNumber() const override { return m_page; }
@@ -86,8 +79,7 @@ public:
 
     // The height of one text line in twips for a font of `points`.
     static constexpr double lineHeight(double points) { return points * 23.0; }
-    // The width of `text` in twips in the current font, roughly.
-    double textWidth(const std::string& text) const;
+    static constexpr double kPrintableWidth = 11512.0;
 
     // Items of finished documents, then of the document in progress.
     std::vector<Item> items;
@@ -102,6 +94,23 @@ private:
     double m_x = 0.0;
     double m_y = 0.0;
     int m_page = 1;
+};
+
+class ScriptedPrintDialogs : public PrintDialogs {
+public:
+    // Always OK; the cancelled printer dialog is tested with the real dialogs.
+    bool setupPrinter(const std::string& title) override;
+    bool chooseDestination(const std::string& title) override;
+    // Composes the document on `preview`.
+    void showPreview(const std::string& title,
+                     const std::function<void(PrinterPage&)>& compose) override;
+    PrintChoice askPrintChoice() override;
+
+    std::deque<PrintChoice> choices;      // empty: Continue
+    std::vector<std::string> setupTitles; // of the printer and the save dialogs
+    std::vector<std::string> previewTitles;
+    RecordingPrinterPage preview; // what the previews showed
+    int choicesAsked = 0;
 };
 
 class RecordingHelpViewer : public HelpViewer {
