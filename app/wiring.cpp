@@ -15,6 +15,7 @@
 #include "storage/storage_wiring.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace vavivor {
 
