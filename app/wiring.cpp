@@ -30,6 +30,7 @@ void wireProgram(ZelMain& window) {
 
 int runProgram(const std::string& programFolder) {
     registerFontSubstitutions();
+    useWindowFace();
     QtDialogs dialogs;
     QtPrinterPage printer;
     QtPrintDialogs printDialogs(printer);
@@ -43,8 +44,12 @@ int runProgram(const std::string& programFolder) {
     if (!programFolder.empty()) {
         window.setProgramFolder(programFolder);
     }
+    // A storage file that cannot be used or a damaged list is reported over the window, once
+    // the window is on the screen, not on an empty screen before it.
+    dialogs.holdMessages();
     window.startUp();
     window.show();
+    QTimer::singleShot(0, &window, [&dialogs] { dialogs.releaseMessages(); });
     return QApplication::exec();
 }
 
