@@ -8,10 +8,6 @@
 
 namespace vavivor {
 
-std::string seedStatus(std::uint32_t seed) {
-    return "Seed " + std::to_string(seed);
-}
-
 std::optional<std::uint32_t> parseSeed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {

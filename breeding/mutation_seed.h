@@ -5,15 +5,11 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace vavivor {
 
 inline constexpr const char* kSeedTitle = "DRAW MUTATIONS";
-
-// The status-bar note that names the seed of a Draw Mutations run: "Seed 1234567".
-std::string seedStatus(std::uint32_t seed);
 
 // A seed as the user types it: a whole number 0..4294967295, blanks around it allowed.
 std::optional<std::uint32_t> parseSeed(std::string_view text);

@@ -16,6 +16,7 @@ void presentScreen(ProgramState& state, Services& services, const Screen& screen
         genome.cellPos = screen.chain;
     }
     services.controls.setSaveEnabled(true);
+    services.controls.showStatus(screenStatus(screen));
     if (!sequence) {
         services.controls.setReviewVisible(false);
     }

@@ -3,7 +3,9 @@
 #include "core/gene_editor.h"
 #include "core/main_controls.h"
 #include "core/number_text.h"
+#include "core/picture.h"
 
+#include <algorithm>
 #include <string>
 
 namespace vavivor {
@@ -31,8 +33,13 @@ std::optional<GridCell> hitCell(float x, float y, int cellSize, int gridN) {
 }
 
 void frameCell(DrawingSurface& surface, int column, int row, Colour colour, int cellSize) {
-    surface.rectangle(cellSize * column, cellSize * row, cellSize * (column + 1),
-                      cellSize * (row + 1), colour);
+    // A side on the area's edge would be painted half outside the area (the right and bottom
+    // ones wholly), so it comes half a line width inside.
+    const double extent = static_cast<double>(cellSize) * kGridN;
+    const double inset = extent / kPictureReferencePixels / 2;
+    const auto inside = [&](int at) { return std::clamp<double>(at, inset, extent - inset); };
+    surface.rectangle(inside(cellSize * column), inside(cellSize * row),
+                      inside(cellSize * (column + 1)), inside(cellSize * (row + 1)), colour);
 }
 
 void takeCell(ProgramState& state, Services& services, int k) {

@@ -29,7 +29,8 @@ std::optional<GridCell> hitCell(float x, float y, int cellSize = kCellSize, int 
 // the area do nothing.
 void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y);
 
-// The outline of the cell (column, row counted from the bottom) in `colour`.
+// The outline of the cell (column, row counted from the bottom) in `colour`, a line 1 pixel
+// wide; a side on the area's edge lies half a line inside it.
 void frameCell(DrawingSurface& surface, int column, int row, Colour colour,
                int cellSize = kCellSize);
 

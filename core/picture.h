@@ -19,11 +19,15 @@ struct PictureScale {
     bool operator==(const PictureScale&) const = default;
 };
 
+// The width in pixels of a picture area on screen; line widths and text sizes of a picture are
+// given for this width and scale with the target.
+inline constexpr double kPictureReferencePixels = 656.0;
+
 struct PictureItem {
     enum class Kind : std::uint8_t { Line, Rectangle, Text };
 
     Kind kind = Kind::Line;
-    std::uint8_t lineWidth = 1; // pixels of a 656-pixel area
+    std::uint8_t lineWidth = 1; // pixels of a kPictureReferencePixels-wide area
     std::uint16_t scale = 0;    // index into Picture::scales()
     Colour colour = kBlack;
     double x1 = 0.0;

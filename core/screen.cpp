@@ -12,6 +12,11 @@ namespace {
 
 constexpr std::array<int, kGeneCount> kPlusCells{0, 1, 2, 3, 4, 9, 14, 19};
 
+// The last part of a path: the storage file as the status bar names it.
+std::string fileName(const std::string& path) {
+    return path.substr(path.find_last_of('/') + 1);
+}
+
 // A step as the relatives' labels write it.
 const char* stepText(int dir) {
     return dir > 0 ? "+1" : "-1";
@@ -99,17 +104,35 @@ int relativeCell(int gene, int dir) {
 
 std::string screenName(const Screen& screen) {
     if (screen.recordNumber > 0) {
-        return "record " + std::to_string(screen.recordNumber);
+        return "record " + std::to_string(screen.recordNumber) + " of " + fileName(screen.store);
     }
     switch (screen.kind) {
     case ScreenKind::Mutations:
-        return "DRAW MUTATIONS";
+        return screen.seed ? "DRAW MUTATIONS, seed " + std::to_string(*screen.seed)
+                           : std::string("DRAW MUTATIONS");
     case ScreenKind::Review:
         return "REVIEW MUTATIONS";
     case ScreenKind::Relatives:
         break;
     }
     return "DRAW RELATIVES";
+}
+
+std::string screenStatus(const Screen& screen) {
+    if (screen.recordNumber > 0) {
+        return "Record " + std::to_string(screen.recordNumber) + " of " + fileName(screen.store) +
+               ".";
+    }
+    switch (screen.kind) {
+    case ScreenKind::Mutations:
+        return screen.seed ? "Seed " + std::to_string(*screen.seed)
+                           : std::string("DRAW MUTATIONS: a chain of 24 mutants.");
+    case ScreenKind::Review:
+        return "REVIEW MUTATIONS: the last chain of mutants again.";
+    case ScreenKind::Relatives:
+        break;
+    }
+    return "DRAW RELATIVES: the central figure and its 16 single-gene relatives.";
 }
 
 } // namespace vavivor

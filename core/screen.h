@@ -3,6 +3,7 @@
 #include "genome.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct Screen {
     MutantTable chain{};           // Mutations and Review: row 0 the central figure, row k mutant k
     std::int16_t recordNumber = 0; // the loaded record, 0 for a bred screen
     std::string store;             // the storage file of that record
+    std::optional<std::uint32_t> seed; // DRAW MUTATIONS: the seed of the chain, when known
     std::vector<ScreenFigure> figures;
 
     [[nodiscard]] bool showsSequence() const { return kind != ScreenKind::Relatives; }
@@ -59,8 +61,13 @@ Screen reviewScreen(const GeneSet& central, const MutantTable& chain);
 // centre.
 int relativeCell(int gene, int dir);
 
-// What the screen was, in the words of the program: "DRAW MUTATIONS", "REVIEW MUTATIONS",
-// "DRAW RELATIVES", or "record 7" for a loaded record.
+// What the screen was, in the words of the program: "DRAW MUTATIONS" (with ", seed 1234567"
+// when its seed is known), "REVIEW MUTATIONS", "DRAW RELATIVES", or "record 7 of figures.zlr"
+// for a loaded record.
 std::string screenName(const Screen& screen);
+
+// The status-bar note while `screen` is shown: "Seed 1234567" for a chain of a known seed,
+// "Record 7 of figures.zlr." for a loaded record, else a short note on what the screen shows.
+std::string screenStatus(const Screen& screen);
 
 } // namespace vavivor

@@ -84,7 +84,7 @@ private:
     void exportTree() {
         Services& services = m_window.services();
         const std::optional<std::string> path =
-            services.dialogs.chooseSvgFile("Export the Family Tree");
+            services.dialogs.chooseSvgFile("EXPORT THE FAMILY TREE");
         if (!path) {
             return;
         }

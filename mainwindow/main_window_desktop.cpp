@@ -36,7 +36,8 @@ const ControlNote kMainNotes[] = {
     {"cmdZELMrep", "Draw the last chain of mutants again"},
     {"pibZELMpica", "Click a figure to breed from it, or choose it with the arrows and Enter; "
                     "right-click or Esc gets the central one back"},
-    {"pibZELMpicb", "Click a figure to breed from it; right-click to get the central one back"},
+    {"pibZELMpicb", "The alternative picture area, shown by ALTERNATIVE: it keeps its own drawing, "
+                    "so you can compare two screens; its figures are not picked"},
     {"statusText", "What Vavivor did last"},
     {"mnuZELprint", "Print the screen with its genes"},
     {"mnuZELpreview", "See the page that Print prints, before printing it"},

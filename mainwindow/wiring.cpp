@@ -15,6 +15,7 @@
 #include "zel_main.h"
 
 #include <QApplication>
+#include <QTimer>
 
 namespace vavivor {
 
@@ -31,6 +32,7 @@ void wireProgram(ZelMain& window) {
 
 int runProgram(const std::string& programFolder) {
     registerFontSubstitutions();
+    useWindowFace();
     QtDialogs dialogs;
     QtPrinterPage printer;
     QtPrintDialogs printDialogs(printer);
@@ -44,8 +46,12 @@ int runProgram(const std::string& programFolder) {
     if (!programFolder.empty()) {
         window.setProgramFolder(programFolder);
     }
+    // A storage file that cannot be used or a damaged list is reported over the window, once
+    // the window is on the screen, not on an empty screen before it.
+    dialogs.holdMessages();
     window.startUp();
     window.show();
+    QTimer::singleShot(0, &window, [&dialogs] { dialogs.releaseMessages(); });
     return QApplication::exec();
 }
 

@@ -1,5 +1,6 @@
 #include "fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -10,6 +11,12 @@ void registerFontSubstitutions() {
     const QStringList similar{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), similar);
     QFont::insertSubstitutions(QStringLiteral("Arial"), similar);
+}
+
+void useWindowFace() {
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("MS Sans Serif"));
+    QApplication::setFont(font);
 }
 
 } // namespace vavivor

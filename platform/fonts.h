@@ -7,4 +7,9 @@ namespace vavivor {
 // application object exists.
 void registerFontSubstitutions();
 
+// Makes the face of the controls the application's font, at the desktop's size, so that the
+// menus, the status bar, the dialogs and the help window match the main window's captions.
+// Call after registerFontSubstitutions().
+void useWindowFace();
+
 } // namespace vavivor

@@ -12,10 +12,6 @@ class QPainter;
 
 namespace vavivor {
 
-// The width in pixels of a picture area on screen; line widths and text sizes of a picture are
-// given for this width and scale with the target.
-inline constexpr double kPictureReferencePixels = 656.0;
-
 QColor toQColor(Colour colour);
 
 // The font of picture-area text at the reference width.

@@ -23,7 +23,23 @@ void QtDialogs::setParent(QWidget* parent) {
     m_parent = parent;
 }
 
+void QtDialogs::holdMessages() {
+    m_holding = true;
+}
+
+void QtDialogs::releaseMessages() {
+    m_holding = false;
+    const auto held = std::exchange(m_held, {});
+    for (const auto& [text, title] : held) {
+        message(text, title);
+    }
+}
+
 void QtDialogs::message(const std::string& text, const std::string& title) {
+    if (m_holding) {
+        m_held.emplace_back(text, title);
+        return;
+    }
     QMessageBox box(QMessageBox::NoIcon, qt(title), qt(text), QMessageBox::Ok, m_parent);
     box.exec();
 }

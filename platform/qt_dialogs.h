@@ -4,6 +4,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace vavivor {
@@ -16,6 +18,11 @@ public:
     explicit QtDialogs(QWidget* parent = nullptr);
 
     void setParent(QWidget* parent);
+    // Until releaseMessages(), messages are kept instead of shown: the messages of start-up
+    // wait for the window they belong over.
+    void holdMessages();
+    // Shows the messages kept, in order, and shows later ones at once again.
+    void releaseMessages();
 
     void message(const std::string& text, const std::string& title) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
@@ -43,6 +50,8 @@ private:
                                              const std::vector<PictureKind>& kinds);
 
     QPointer<QWidget> m_parent;
+    bool m_holding = false;
+    std::vector<std::pair<std::string, std::string>> m_held; // text and title
     QString m_svgFolder;
 };
 

@@ -5,6 +5,7 @@
 #include "support/window_rig.h"
 
 #include <QGraphicsView>
+#include <QStatusBar>
 #include <QSvgRenderer>
 
 namespace vavivor {
@@ -47,8 +48,19 @@ private slots:
         const MutantTable table = rig.window.state().genome.cellPos;
         rig.clickCell(0, 2, 3); // cell 7
         QCOMPARE(rig.editorGenes(), table[7]);
+        // The frame of the corner cell 24 has all four sides inside the area; taking the pick
+        // back draws over exactly those.
+        rig.clickCell(0, 4, 0);
+        const PictureItem red = rig.window.pictureArea(0)->picture().items().back();
         rig.clickCell(0, 0, 0, Qt::RightButton);
         QCOMPARE(rig.editorGenes(), startGenes());
+        const PictureItem black = rig.window.pictureArea(0)->picture().items().back();
+        QVERIFY(red.kind == PictureItem::Kind::Rectangle && red.colour == kRed);
+        for (const double side : {red.x1, red.y1, red.x2, red.y2}) {
+            QVERIFY(side > 0.0 && side < rig.window.state().screen.picScale);
+        }
+        QCOMPARE(std::vector({black.x1, black.y1, black.x2, black.y2, double(black.colour)}),
+                 std::vector({red.x1, red.y1, red.x2, red.y2, double(kBlack)}));
         rig.press("cmdZELMrep");
         QVERIFY(rig.window.state().history.entry(rig.current()).screen.kind == ScreenKind::Review);
 
@@ -63,10 +75,19 @@ private slots:
 
     void theGoMenuTheMouseButtonsAndTheFamilyTreeMoveThroughTheScreens() {
         BreedingRig rig;
+        rig.platform.random.useSeed(77);
         rig.press("cmdZELMdraw");
+        rig.trigger("mnuZELtree");
+        auto& tree = *rig.find<FamilyTreeWindow>("frmZelTree");
+        QCOMPARE(tree.statusBar()->currentMessage(),
+                 QStringLiteral("1 screen on 1 branch; screen 1 is shown."));
+        // The status bar describes the screen shown, also when going back to it.
         rig.press("cmdZELRdraw");
+        QVERIFY(rig.caption("statusText").startsWith(QStringLiteral("DRAW RELATIVES: ")));
         userClick(rig.window.pictureArea(0), Qt::BackButton);
         QCOMPARE(rig.current(), 0);
+        QCOMPARE(rig.caption("statusText"),
+                 QStringLiteral("Screen 1 of 2: DRAW MUTATIONS, seed 77."));
         QVERIFY(!rig.find<QAction>("mnuZELback")->isEnabled());
         QVERIFY(rig.find<QAction>("mnuZELforward")->isEnabled());
         userClick(rig.window.pictureArea(0), Qt::ForwardButton);
@@ -75,8 +96,9 @@ private slots:
         rig.trigger("mnuZELback");
         rig.press("cmdZELMdraw");
         rig.trigger("mnuZELtree");
-        auto& tree = *rig.find<FamilyTreeWindow>("frmZelTree");
         QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        QCOMPARE(tree.statusBar()->currentMessage(),
+                 QStringLiteral("3 screens on 2 branches; screen 3 is shown."));
         // Screen 3 was bred from screen 1 after going back: a row of its own under screen 2.
         QCOMPARE(tree.nodeCentre(2).x(), tree.nodeCentre(1).x());
         QVERIFY(tree.nodeCentre(2).y() > tree.nodeCentre(1).y());

@@ -31,6 +31,33 @@ private slots:
         QCOMPARE(rig.caption("lblGeneV_3"), QStringLiteral("90"));
     }
 
+    // A message of start-up (here that the storage list is damaged) comes over the main
+    // window once that is shown, not on an empty screen before it.
+    void startUpMessagesComeOverTheShownWindow() {
+        QTemporaryDir folder;
+        QFile list(folder.filePath(QStringLiteral("str-data.txt")));
+        QVERIFY(list.open(QIODevice::WriteOnly) && list.write("damaged\n") > 0);
+        list.close();
+        QString over;
+        answerModals({[&](QWidget* modal) {
+            if (QWidget* parent = modal->parentWidget(); parent != nullptr && parent->isVisible()) {
+                over = parent->objectName();
+            }
+            modal->close();
+            QTimer::singleShot(0, [] {
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (window->objectName() == QStringLiteral("frmZelMain")) {
+                        window->close();
+                    }
+                }
+            });
+        }});
+        QObject watchdog;
+        QTimer::singleShot(15000, &watchdog, [] { QCoreApplication::exit(1); });
+        QCOMPARE(runProgram(folder.path().toStdString()), 0);
+        QCOMPARE(over, QStringLiteral("frmZelMain"));
+    }
+
     // Each area keeps its drawing and its own layout. The alternative area starts empty, without
     // a grid; a layout switch there and back gives an empty grid.
     void eachAreaKeepsItsDrawingAndLayout() {

@@ -51,6 +51,11 @@ const QColor kGrey(128, 128, 128);
 // The kind of a screen in a node's caption, by ScreenKind.
 constexpr std::array<const char*, 3> kShortKinds{"MUT", "REL", "REV"};
 
+// "1 branch", "3 branches".
+QString counted(int count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(count).arg(QLatin1String(count == 1 ? one : many));
+}
+
 QString genesText(const GeneSet& genes) {
     QStringList positions;
     for (std::int16_t position : genes) {
@@ -252,9 +257,9 @@ void FamilyTreeWindow::refresh() {
     statusBar()->showMessage(
         m_history.size() == 0
             ? QStringLiteral("Nothing has been drawn yet: press DRAW MUTATIONS or DRAW RELATIVES.")
-            : QStringLiteral("%1 screens on %2 branches; screen %3 is shown.")
-                  .arg(m_history.size())
-                  .arg(m_history.laneCount())
+            : QStringLiteral("%1 on %2; screen %3 is shown.")
+                  .arg(counted(m_history.size(), "screen", "screens"),
+                       counted(m_history.laneCount(), "branch", "branches"))
                   .arg(m_history.current() + 1));
 }
 
