@@ -1,6 +1,7 @@
 #include "bench_program.h"
 
 #include "app/wiring.h"
+#include "core/gene_editor.h"
 #include "platform/picture_area.h"
 
 #include <QAction>
@@ -33,7 +34,7 @@ PictureArea& BenchProgram::area() {
 
 void BenchProgram::setEveryGene(int position) {
     for (int g = 0; g < kGeneCount; ++g) {
-        m_window->setGeneCaption(g, std::to_string(position));
+        setEditorPosition(m_window->state().genome, g, static_cast<std::int16_t>(position));
     }
 }
 
