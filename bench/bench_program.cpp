@@ -1,5 +1,6 @@
 #include "bench_program.h"
 
+#include "core/gene_editor.h"
 #include "mainwindow/wiring.h"
 #include "platform/picture_area.h"
 
@@ -33,7 +34,7 @@ PictureArea& BenchProgram::area() {
 
 void BenchProgram::setEveryGene(int position) {
     for (int g = 0; g < kGeneCount; ++g) {
-        m_window->setGeneCaption(g, std::to_string(position));
+        setEditorPosition(m_window->state().genome, g, static_cast<std::int16_t>(position));
     }
 }
 

@@ -6,7 +6,7 @@
 namespace vavivor {
 
 void startBreedingClick(ProgramState& state, Services& services) {
-    readEditor(state.genome, services.controls);
+    readEditor(state.genome);
     state.breeding.autoPrint = services.controls.autoPrintTicked() ? 1 : 0;
     state.selection.noSelection = true;
 }

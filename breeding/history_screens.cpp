@@ -26,7 +26,7 @@ void recordScreen(ProgramState& state, Services& services, Screen screen) {
 
 void showScreenAgain(ProgramState& state, Services& services, const Screen& screen) {
     state.genome.centralPos = screen.central;
-    showCentral(state.genome, services.controls);
+    showCentral(state.genome);
     presentScreen(state, services, screen);
     const bool fromRecord = screen.recordNumber > 0 && screen.store == state.store.currentStore;
     services.controls.showRecordLabels(fromRecord);

@@ -8,7 +8,7 @@ namespace vavivor {
 
 void cmdZELMrep_Click(ProgramState& state, Services& services) {
     GenomeState& genome = state.genome;
-    showCentral(genome, services.controls);
+    showCentral(genome);
     Screen screen = reviewScreen(genome.centralPos, genome.cellPos);
     presentScreen(state, services, screen);
     recordScreen(state, services, std::move(screen));

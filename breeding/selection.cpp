@@ -1,12 +1,10 @@
 #include "selection.h"
 
 #include "core/gene_editor.h"
-#include "core/main_controls.h"
 #include "core/number_text.h"
 #include "core/picture.h"
 
 #include <algorithm>
-#include <string>
 
 namespace vavivor {
 
@@ -42,22 +40,23 @@ void frameCell(DrawingSurface& surface, int column, int row, Colour colour, int 
                       inside(cellSize * (column + 1)), inside(cellSize * (row + 1)), colour);
 }
 
-void takeCell(ProgramState& state, Services& services, int k) {
+void takeCell(ProgramState& state, int k) {
     GenomeState& genome = state.genome;
     if (state.breeding.sequenceShown) {
         for (int g = 0; g < genome.geneCount; ++g) {
             genome.genePos[g] = genome.cellPos[k][g];
-            services.controls.setGeneCaption(g, std::to_string(genome.genePos[g]));
+            setEditorPosition(genome, g, genome.genePos[g]);
         }
         return;
     }
     const int g = state.relatives.relCell[k][0];
     const int d = state.relatives.relCell[k][1];
     genome.genePos[g] = clampPos(genome.centralPos[g], d, genome.genePosMax);
-    services.controls.setGeneCaption(g, std::to_string(genome.genePos[g]));
+    setEditorPosition(genome, g, genome.genePos[g]);
 }
 
-void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y) {
+void selectCell(ProgramState& state, Services& /*services*/, int button, int shift, float x,
+                float y) {
     ScreenState& screen = state.screen;
     SelectionState& selection = state.selection;
     if (shift != 0 || screen.fullScreen() || !selection.screenDrawn[screen.curPic]) {
@@ -79,16 +78,16 @@ void selectCell(ProgramState& state, Services& services, int button, int shift, 
         if (!selection.noSelection) {
             // Black, the colour of the grid lines, covers the previous frame.
             frameCell(surface, selection.selCol, selection.selRow, kBlack, screen.cellSize);
-            showCentral(state.genome, services.controls);
+            showCentral(state.genome);
         }
         frameCell(surface, cell->column, cell->row, screen.markColour, screen.cellSize);
         selection.selCol = static_cast<std::int16_t>(cell->column);
         selection.selRow = static_cast<std::int16_t>(cell->row);
         selection.noSelection = false;
-        takeCell(state, services, k);
+        takeCell(state, k);
     } else if (button == kRightButton && !selection.noSelection) {
         frameCell(surface, selection.selCol, selection.selRow, kBlack, screen.cellSize);
-        showCentral(state.genome, services.controls);
+        showCentral(state.genome);
     }
 }
 

@@ -36,6 +36,6 @@ void frameCell(DrawingSurface& surface, int column, int row, Colour colour,
 
 // The genes of cell k into genePos and the editor: the whole gene set on a sequence screen,
 // the one changed gene on the relatives screen.
-void takeCell(ProgramState& state, Services& services, int k);
+void takeCell(ProgramState& state, int k);
 
 } // namespace vavivor

@@ -2,38 +2,52 @@
 
 #include "number_text.h"
 
-#include <string>
-
 namespace vavivor {
 
-void fillEditor(const GenomeState& genome, MainControls& controls) {
+void fillEditor(GenomeState& genome, MainControls& controls) {
     const GeneSet start = startGenes();
     for (int i = 0; i < genome.geneCount; ++i) {
-        controls.setGeneCaption(i, std::to_string(start[i]));
+        setEditorPosition(genome, i, start[i]);
         controls.setGeneNameCaption(i, genome.geneName[i]);
-        controls.setGeneValueCaption(i, singleText(geneValueAt(genome, i, start[i])));
+        genome.editor.setValueText(i, geneValueText(genome, i, start[i]));
     }
 }
 
-void geneCaptionChanged(const GenomeState& genome, MainControls& controls, int gene) {
-    if (!genome.editorReady) {
+std::string geneValueText(const GenomeState& genome, int gene, std::int16_t position) {
+    return singleText(geneValueAt(genome, gene, position));
+}
+
+void setEditorPosition(GenomeState& genome, int gene, std::int16_t position) {
+    genome.editor.setPosition(gene, position);
+    if (genome.editorReady) {
+        genome.editor.setValueText(gene, geneValueText(genome, gene, position));
+    }
+}
+
+void stepEditorPosition(GenomeState& genome, int gene, int step) {
+    typeEditorPosition(genome, gene,
+                       clampPos(genome.editor.position(gene), step, genome.genePosMax));
+}
+
+void typeEditorPosition(GenomeState& genome, int gene, int position) {
+    if (position < kGenePosMin || position > genome.genePosMax ||
+        position == genome.editor.position(gene)) {
         return;
     }
-    const std::int16_t position = captionNumber(controls.geneCaption(gene));
-    controls.setGeneValueCaption(gene, singleText(geneValueAt(genome, gene, position)));
+    setEditorPosition(genome, gene, static_cast<std::int16_t>(position));
 }
 
-void readEditor(GenomeState& genome, const MainControls& controls) {
+void readEditor(GenomeState& genome) {
     for (int i = 0; i < genome.geneCount; ++i) {
-        genome.genePos[i] = captionNumber(controls.geneCaption(i));
+        genome.genePos[i] = genome.editor.position(i);
         genome.centralPos[i] = genome.genePos[i];
     }
 }
 
-void showCentral(GenomeState& genome, MainControls& controls) {
+void showCentral(GenomeState& genome) {
     for (int i = 0; i < genome.geneCount; ++i) {
         genome.genePos[i] = genome.centralPos[i];
-        controls.setGeneCaption(i, std::to_string(genome.genePos[i]));
+        setEditorPosition(genome, i, genome.genePos[i]);
     }
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "gene_editor_model.h"
+#include "gene_set.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -7,18 +10,6 @@
 #include <string_view>
 
 namespace vavivor {
-
-inline constexpr int kGeneCount = 8;
-inline constexpr std::int16_t kGenePosMin = 1;
-inline constexpr std::int16_t kGenePosMax = 9;
-inline constexpr int kCellCount = 25;
-
-// One figure's genes as editor positions 1..9, in gene order.
-using GeneSet = std::array<std::int16_t, kGeneCount>;
-// The values that the renderer reads, derived from a GeneSet.
-using GeneValues = std::array<float, kGeneCount>;
-// The mutant table: row 0 is the central figure, row k mutant k.
-using MutantTable = std::array<GeneSet, kCellCount>;
 
 // The genome's program-wide state; see genome.cpp for who writes what.
 struct GenomeState {
@@ -33,6 +24,8 @@ struct GenomeState {
     float mainAngle = 0.0F;
     float lengthRatio = 0.0F;
     bool editorReady = false;
+    // What the gene editor shows; its positions are read by readEditor, written by showCentral.
+    GeneEditorModel editor;
 };
 
 // Fills the gene table and the gene names (each name keeps its trailing blank).

@@ -10,15 +10,9 @@ class MainControls {
 public:
     virtual ~MainControls() = default;
 
-    // Caption of the position box lblGR(gene).
-    [[nodiscard]] virtual std::string geneCaption(int gene) const = 0;
-    // Writes the caption of lblGR(gene); the window then runs the editor's change handler
-    // (geneCaptionChanged) and lets the up/down control follow the caption.
-    virtual void setGeneCaption(int gene, const std::string& caption) = 0;
-    // Caption of the gene name lblGene(gene).
+    // Caption of the gene name lblGene(gene). The positions and values of the gene editor are
+    // not captions: the window shows GenomeState::editor.
     virtual void setGeneNameCaption(int gene, const std::string& caption) = 0;
-    // Caption of the value display lblGeneV(gene).
-    virtual void setGeneValueCaption(int gene, const std::string& caption) = 0;
 
     // Whether the Auto-Print box ckbZel1 is ticked.
     [[nodiscard]] virtual bool autoPrintTicked() const = 0;

@@ -3,7 +3,6 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace vavivor {
@@ -42,16 +41,6 @@ std::string singleText(float value) {
         text = "0";
     }
     return text;
-}
-
-std::int16_t captionNumber(std::string_view caption) {
-    const std::string text(caption);
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    if (end == text.c_str()) {
-        return 0;
-    }
-    return toInt16(value).value_or(0);
 }
 
 } // namespace vavivor

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace vavivor {
 
@@ -17,9 +16,5 @@ std::optional<std::int16_t> toInt16(double value);
 // The shortest decimal text of a single-precision number with at most 7 significant digits
 // and no trailing zeros: 0.6, 200, -70, 1.2.
 std::string singleText(float value);
-
-// A caption read as a number and rounded to a whole number; text that is not a number reads
-// as 0, as the window toolkit's conversion does.
-std::int16_t captionNumber(std::string_view caption);
 
 } // namespace vavivor

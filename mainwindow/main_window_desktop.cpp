@@ -89,7 +89,9 @@ void noteGenes(QWidget& window) {
         const QString gene = QStringLiteral("gene %1").arg(i + 1);
         const std::pair<const char*, QString> notes[] = {
             {"Label1", QStringLiteral("Gene %1").arg(i + 1)},
-            {"lblGR", QStringLiteral("The position of %1, 1 to 9: Up and Down step it").arg(gene)},
+            {"lblGR",
+             QStringLiteral("The position of %1, 1 to 9: Up and Down step it, a digit sets it")
+                 .arg(gene)},
             {"udGene", QStringLiteral("Step %1 up or down").arg(gene)},
             {"lblGene", QLatin1String(kGeneNotes[static_cast<std::size_t>(i)])},
             {"lblGeneV", QStringLiteral("The value that %1 has at this position").arg(gene)},
@@ -103,8 +105,10 @@ void noteGenes(QWidget& window) {
     }
 }
 
-// A position box stands for its arrows: a click on it gives them the keyboard focus, and it
-// shows that they have it in the colours of a selection.
+// A position box stands for its arrows: a click on it gives them the keyboard focus, and a
+// dark frame around it shows that they have it. Not the colours of a selection: those would
+// look like a selected text field, and the box is never edited in place (a digit typed on the
+// arrows replaces the position).
 class PositionBoxFocus : public QObject {
 public:
     PositionBoxFocus(QWidget& arrows, QLabel& box) : QObject(&box), m_arrows(arrows), m_box(box) {
@@ -119,8 +123,9 @@ protected:
             m_arrows.setFocus(Qt::MouseFocusReason);
         } else if (watched == &m_arrows && (type == QEvent::FocusIn || type == QEvent::FocusOut)) {
             const bool focused = type == QEvent::FocusIn;
-            m_box.setBackgroundRole(focused ? QPalette::Highlight : QPalette::Window);
-            m_box.setForegroundRole(focused ? QPalette::HighlightedText : QPalette::WindowText);
+            m_box.setFrameStyle(focused ? QFrame::Box | QFrame::Plain
+                                        : QFrame::Panel | QFrame::Sunken);
+            m_box.setLineWidth(focused ? 2 : 1);
         }
         return false;
     }

@@ -4,7 +4,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <algorithm>
 
 namespace vavivor {
 
@@ -31,36 +30,28 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     layout->addWidget(up);
     layout->addWidget(down);
     setFocusPolicy(Qt::StrongFocus);
-    connect(up, &QToolButton::clicked, this, [this] { step(1); });
-    connect(down, &QToolButton::clicked, this, [this] { step(-1); });
-}
-
-void UpDown::setRange(int minimum, int maximum) {
-    m_minimum = minimum;
-    m_maximum = std::max(minimum, maximum);
-    m_value = std::clamp(m_value, m_minimum, m_maximum);
-}
-
-void UpDown::setValue(int value) {
-    m_value = std::clamp(value, m_minimum, m_maximum);
-}
-
-void UpDown::step(int delta) {
-    const int next = std::clamp(m_value + delta, m_minimum, m_maximum);
-    if (next == m_value) {
-        return;
-    }
-    m_value = next;
-    emit stepped(m_value);
+    connect(up, &QToolButton::clicked, this, [this] { emit stepped(1); });
+    connect(down, &QToolButton::clicked, this, [this] { emit stepped(-1); });
 }
 
 void UpDown::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Up:
-        step(1);
+        emit stepped(1);
         break;
     case Qt::Key_Down:
-        step(-1);
+        emit stepped(-1);
+        break;
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_4:
+    case Qt::Key_5:
+    case Qt::Key_6:
+    case Qt::Key_7:
+    case Qt::Key_8:
+    case Qt::Key_9:
+        emit typed(event->key() - Qt::Key_0);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -70,7 +61,7 @@ void UpDown::keyPressEvent(QKeyEvent* event) {
 void UpDown::wheelEvent(QWheelEvent* event) {
     const int delta = event->angleDelta().y();
     if (delta != 0) {
-        step(delta > 0 ? 1 : -1);
+        emit stepped(delta > 0 ? 1 : -1);
     }
     event->accept();
 }

@@ -3,7 +3,6 @@
 #include "about_window.h"
 #include "caption_button.h"
 #include "core/gene_editor.h"
-#include "core/number_text.h"
 #include "core/renderer.h"
 #include "export_picture.h"
 #include "main_window_desktop.h"
@@ -91,6 +90,7 @@ ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
     setPalette(colours);
 
     buildControls();
+    m_state.genome.editor.addObserver(*this);
     buildMenus();
     statusBar()->setSizeGripEnabled(false);
     // What just happened stays in a label of the status bar; a menu's hints only cover it.
@@ -103,7 +103,9 @@ ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ZelMain::~ZelMain() = default;
+ZelMain::~ZelMain() {
+    m_state.genome.editor.removeObserver(*this);
+}
 
 void ZelMain::buildControls() {
     Controls& c = *m_controls;
@@ -158,10 +160,11 @@ void ZelMain::buildControls() {
         auto* arrows = new UpDown(client);
         arrows->setObjectName(text(name("udGene", i)));
         arrows->setGeometry(twipsRect(960, 960 + rowTop, 195, 495));
-        arrows->setRange(kGenePosMin, kGenePosMax);
         arrows->setProperty("helpTopic", 100);
         connect(arrows, &UpDown::stepped, this,
-                [this, i](int value) { setGeneCaption(i, std::to_string(value)); });
+                [this, i](int step) { stepEditorPosition(m_state.genome, i, step); });
+        connect(arrows, &UpDown::typed, this,
+                [this, i](int digit) { typeEditorPosition(m_state.genome, i, digit); });
         c.udGene[i] = arrows;
 
         c.lblGene[i] = label(name("lblGene", i), twipsRect(1560, 1080 + rowTop, 1935, 375), {},
@@ -319,11 +322,6 @@ void ZelMain::startUp() {
     c.cmdZELscreen->setText(text(layoutSwitchCaption(screen)));
     prepareSurface(screen.surface(), screen.gridFlag[screen.curPic], screen.gridN, screen.picScale);
 
-    const int start = static_cast<int>(s.genome.genePosMax / 2.0 + 0.5);
-    for (int i = 0; i < s.genome.geneCount; ++i) {
-        c.udGene[i]->setRange(kGenePosMin, s.genome.genePosMax);
-        c.udGene[i]->setValue(start);
-    }
     fillEditor(s.genome, *this);
 
     s.breeding.autoPrint = 0;
@@ -391,24 +389,16 @@ void ZelMain::closeEvent(QCloseEvent* event) {
     endProgram();
 }
 
-std::string ZelMain::geneCaption(int gene) const {
-    return m_controls->lblGR.at(static_cast<std::size_t>(gene))->text().toStdString();
-}
-
-void ZelMain::setGeneCaption(int gene, const std::string& caption) {
-    Controls& c = *m_controls;
+void ZelMain::geneChanged(int gene) {
+    const Controls& c = *m_controls;
+    const GeneEditorModel& editor = m_state.genome.editor;
     const auto i = static_cast<std::size_t>(gene);
-    c.lblGR.at(i)->setText(text(caption));
-    c.udGene[i]->setValue(captionNumber(caption));
-    geneCaptionChanged(m_state.genome, *this, gene);
+    c.lblGR.at(i)->setText(QString::number(editor.position(gene)));
+    c.lblGeneV.at(i)->setText(text(editor.valueText(gene)));
 }
 
 void ZelMain::setGeneNameCaption(int gene, const std::string& caption) {
     m_controls->lblGene.at(static_cast<std::size_t>(gene))->setText(text(caption));
-}
-
-void ZelMain::setGeneValueCaption(int gene, const std::string& caption) {
-    m_controls->lblGeneV.at(static_cast<std::size_t>(gene))->setText(text(caption));
 }
 
 bool ZelMain::autoPrintTicked() const {

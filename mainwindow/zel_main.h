@@ -15,8 +15,9 @@ class PictureArea;
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture
 // areas and the menus. It owns the program state; the subsystems connect their own controls
-// to it (see app/) and work on state() and services().
-class ZelMain : public QMainWindow, public MainControls {
+// to it (see app/) and work on state() and services(). The gene editor shows
+// state().genome.editor.
+class ZelMain : public QMainWindow, public MainControls, private GeneEditorObserver {
     Q_OBJECT
 
 public:
@@ -39,10 +40,7 @@ public:
     void startUp();
 
     // MainControls
-    std::string geneCaption(int gene) const override;
-    void setGeneCaption(int gene, const std::string& caption) override;
     void setGeneNameCaption(int gene, const std::string& caption) override;
-    void setGeneValueCaption(int gene, const std::string& caption) override;
     bool autoPrintTicked() const override;
     void setSaveEnabled(bool enabled) override;
     void setLoadEnabled(bool enabled) override;
@@ -69,6 +67,8 @@ private:
     void areaSwitchClicked();
     // The switch captions and the Auto-Print controls follow the area in use.
     void refreshScreenControls();
+    // GeneEditorObserver: the position box and the value beside the name follow the editor.
+    void geneChanged(int gene) override;
     void showHelp(HelpView view);
     void showAbout();
     void endProgram();

@@ -63,7 +63,7 @@ TEST(DrawMutationsTest, AChainOfSingleStepsNumberedByCellIsDrawnAndRecorded) {
     EXPECT_EQ(screen.kind, ScreenKind::Mutations);
     EXPECT_EQ(screen.chain, rig.state.genome.cellPos);
     EXPECT_EQ(rig.state.genome.genePos, screen.chain[24]);
-    EXPECT_EQ(rig.controls.shownGenes(), central) << "the editor keeps the central figure";
+    EXPECT_EQ(rig.controls.shownGenes, central) << "the editor keeps the central figure";
     EXPECT_EQ(rig.platform.random.reseeds, 1);
     EXPECT_EQ(rig.platform.random.draws, 48);
     ASSERT_EQ(screen.figures.size(), 25U);
@@ -127,7 +127,7 @@ TEST(ReviewTest, RedrawsTheChainWithoutRandomNumbersLabelledByCell) {
     const MutantTable table = rig.state.genome.cellPos;
     rig.setEditor(table[3]);
     cmdZELMrep_Click(rig.state, rig.services);
-    EXPECT_EQ(rig.controls.shownGenes(), table[0]);
+    EXPECT_EQ(rig.controls.shownGenes, table[0]);
     EXPECT_EQ(rig.state.genome.genePos, table[24]);
     EXPECT_EQ(rig.platform.random.draws, 48);
     const Screen& reviewed = currentScreen(rig);
@@ -227,18 +227,18 @@ TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
         const ScreenFigure& f = screen.figures[i];
         EXPECT_EQ(f, (ScreenFigure{k, relative, text("G", gene + 1, dir > 0 ? " +1" : " -1"), 0}));
         click(k); // the previous pick is undone first
-        EXPECT_EQ(rig.controls.shownGenes(), relative) << f.label;
+        EXPECT_EQ(rig.controls.shownGenes, relative) << f.label;
         EXPECT_EQ(frames().back(), (Frame{k, kRed}));
     }
-    const auto writes = rig.controls.captionWrites;
+    const auto writes = rig.controls.editorWrites;
     click(16); // an inner cell
-    EXPECT_EQ(rig.controls.captionWrites, writes);
+    EXPECT_EQ(rig.controls.editorWrites, writes);
     // Picking gene 7 -1 after gene 3 +1 restores gene 3 first, its value too.
     click(2);
     click(10);
     GeneSet expected = central;
     expected[6] = 4;
-    EXPECT_EQ(rig.controls.shownGenes(), expected);
+    EXPECT_EQ(rig.controls.shownGenes, expected);
     EXPECT_EQ(rig.controls.values[2], "10");
     EXPECT_EQ(rig.controls.values[6], "0.9");
 }
@@ -247,16 +247,16 @@ TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
     draw(cmdZELMdraw_Click);
     click(12, kRightButton); // nothing to undo yet
     click(6);                // an inner cell: every cell of a chain can be picked
-    EXPECT_EQ(rig.controls.shownGenes(), rig.state.genome.cellPos[6]);
+    EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.cellPos[6]);
     click(6);
     click(20, kRightButton);
-    EXPECT_EQ(rig.controls.shownGenes(), rig.state.genome.centralPos);
+    EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.centralPos);
     EXPECT_EQ(rig.state.genome.genePos, rig.state.genome.centralPos);
     click(24);
     EXPECT_EQ(frames(),
               (std::vector<Frame>{
                   {6, kRed}, {6, kBlack}, {6, kRed}, {6, kBlack}, {6, kBlack}, {24, kRed}}));
-    EXPECT_EQ(rig.controls.shownGenes(), rig.state.genome.cellPos[24]);
+    EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.cellPos[24]);
     // After a review the remembered cell is covered first.
     cmdZELMrep_Click(rig.state, rig.services);
     mark = rig.picture().picture().items().size();
@@ -267,21 +267,21 @@ TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
 
 TEST_F(PickTest, ClicksBeforeAnyScreenWithShiftOtherButtonsOrInFullScreenAreIgnored) {
     // The empty grid of the start has no figures: a pick would load genes nobody sees.
-    const GeneSet start = rig.controls.shownGenes();
+    const GeneSet start = rig.controls.shownGenes;
     click(4);
     click(4, kRightButton);
     EXPECT_TRUE(frames().empty());
-    EXPECT_EQ(rig.controls.shownGenes(), start);
+    EXPECT_EQ(rig.controls.shownGenes, start);
     draw(cmdZELMdraw_Click);
     click(12); // a pick to undo or move
     for (const auto& [button, shift, fullScreen] :
          {std::tuple{kLeftButton, 1, 0}, {4, 0, 0}, {kLeftButton, 0, 1}, {kRightButton, 0, 1}}) {
         rig.state.screen.gridFlag[0] = fullScreen;
         mark = rig.picture().picture().items().size();
-        const auto writes = rig.controls.captionWrites;
+        const auto writes = rig.controls.editorWrites;
         click(4, button, shift);
         EXPECT_TRUE(frames().empty()) << button << " " << shift << " " << fullScreen;
-        EXPECT_EQ(rig.controls.captionWrites, writes);
+        EXPECT_EQ(rig.controls.editorWrites, writes);
     }
 }
 

@@ -44,14 +44,15 @@ private slots:
     void initTestCase() { registerFontSubstitutions(); }
     void cleanup() { QWhatsThis::leaveWhatsThisMode(); }
 
-    // A click on a position box gives its arrows the focus (the box shows it); Up and Down then
-    // step it as the arrows do, Down no further than 1.
-    void positionBoxesStepByKeys() {
+    // A click on a position box gives its arrows the focus, which the box shows without the
+    // colours of a selection; Up and Down then step it as the arrows do, Down no further than 1,
+    // and a digit 1..9 sets it, its value too, without redrawing; 0 does nothing.
+    void positionBoxesTakeStepsAndDigits() {
         Program p;
         auto* box = p.find<QLabel>("lblGR_2");
         userClick(box);
         QCOMPARE(p.focused(), QStringLiteral("udGene_2"));
-        QCOMPARE(box->backgroundRole(), QPalette::Highlight);
+        QCOMPARE(box->backgroundRole(), QPalette::Window);
         for (int n = 0; n < 5; ++n) {
             Program::key(Qt::Key_Down);
         }
@@ -59,6 +60,15 @@ private slots:
         QCOMPARE(p.caption("lblGeneV_2"), QStringLiteral("-70"));
         Program::key(Qt::Key_Up);
         QCOMPARE(box->text(), QStringLiteral("2"));
+
+        const std::size_t drawn = p.items(0);
+        Program::key(Qt::Key_7);
+        Program::key(Qt::Key_0);
+        QCOMPARE(box->text(), QStringLiteral("7"));
+        QCOMPARE(p.caption("lblGeneV_2"), QStringLiteral("50"));
+        QCOMPARE(p.items(0), drawn);
+        Program::key(Qt::Key_Up);
+        QCOMPARE(box->text(), QStringLiteral("8"));
     }
 
     // Enter, Tab, the arrows on the picture and Ctrl+S: a whole breeding step and a save.

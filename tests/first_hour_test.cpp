@@ -113,8 +113,8 @@ private:
     GeneSet editorGenes() {
         GeneSet genes{};
         for (int g = 0; g < kGeneCount; ++g) {
-            genes[static_cast<std::size_t>(g)] =
-                static_cast<std::int16_t>(std::stoi(window().geneCaption(g)));
+            genes[static_cast<std::size_t>(g)] = static_cast<std::int16_t>(
+                caption(qPrintable(QStringLiteral("lblGR_%1").arg(g))).toInt());
         }
         return genes;
     }

@@ -58,9 +58,6 @@ TEST(NumberTextTest, RoundsHalvesToEvenAndWritesAtMostSevenDigits) {
     }
     EXPECT_EQ(toInt16(32767.4), 32767);
     EXPECT_FALSE(toInt16(32767.6) || toInt16(-32769.0) || toInt16(std::nan("")));
-    EXPECT_EQ(captionNumber(" 5"), 5);
-    EXPECT_EQ(captionNumber("4.5"), 4);
-    EXPECT_EQ(captionNumber("abc"), 0);
     EXPECT_EQ(singleText(-90.0F), "-90");
     EXPECT_EQ(singleText(1.0F / 3.0F), "0.3333333");
     EXPECT_EQ(singleText(-0.0F), "0");

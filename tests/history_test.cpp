@@ -123,7 +123,7 @@ TEST(HistoryRedrawTest, AChainComesBackWithTheFiguresOfTheReviewAndItsOwnLabels)
     EXPECT_EQ(shown(rig.picture().picture()), drawn);
     EXPECT_EQ(rig.platform.random.draws, draws);
     EXPECT_EQ(rig.state.genome.cellPos, chain);
-    EXPECT_EQ(rig.controls.shownGenes(), chain[0]);
+    EXPECT_EQ(rig.controls.shownGenes, chain[0]);
     EXPECT_TRUE(rig.state.breeding.sequenceShown);
 }
 

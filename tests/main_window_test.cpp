@@ -1,3 +1,4 @@
+#include "core/gene_editor.h"
 #include "mainwindow/wiring.h"
 #include "support/modal_answers.h"
 #include "support/window_rig.h"
@@ -22,12 +23,12 @@ private slots:
             listPath = rig.window.state().screen.storeListPath;
         });
         rig.window.setProgramFolder("/some/folder");
-        rig.window.setGeneCaption(3, "9");
+        setEditorPosition(rig.window.state().genome, 3, 9);
         QVERIFY(rig.caption("lblGeneV_3").isEmpty());
         rig.window.startUp();
         QVERIFY(editorReady);
         QCOMPARE(listPath, std::string("/some/folder/str-data.txt"));
-        rig.window.setGeneCaption(3, "9");
+        setEditorPosition(rig.window.state().genome, 3, 9);
         QCOMPARE(rig.caption("lblGeneV_3"), QStringLiteral("90"));
     }
 

@@ -1,30 +1,23 @@
 #include "fake_controls.h"
 
-#include "core/gene_editor.h"
-#include "core/number_text.h"
-
 namespace vavivor {
 
-void FakeControls::setGeneCaption(int gene, const std::string& caption) {
-    positions[gene] = caption;
-    ++captionWrites;
-    geneCaptionChanged(m_genome, *this, gene);
+FakeControls::FakeControls(GenomeState& genome) : m_genome(genome) {
+    m_genome.editor.addObserver(*this);
+}
+
+FakeControls::~FakeControls() {
+    m_genome.editor.removeObserver(*this);
 }
 
 void FakeControls::setGeneNameCaption(int gene, const std::string& caption) {
     names[gene] = caption;
 }
 
-void FakeControls::setGeneValueCaption(int gene, const std::string& caption) {
-    values[gene] = caption;
-}
-
-GeneSet FakeControls::shownGenes() const {
-    GeneSet genes{};
-    for (int i = 0; i < kGeneCount; ++i) {
-        genes[i] = captionNumber(positions[i]);
-    }
-    return genes;
+void FakeControls::geneChanged(int gene) {
+    shownGenes[gene] = m_genome.editor.position(gene);
+    values[gene] = m_genome.editor.valueText(gene);
+    ++editorWrites;
 }
 
 } // namespace vavivor

@@ -9,16 +9,16 @@
 
 namespace vavivor {
 
-// The main window's controls as plain fields. Writing a position caption runs the editor's
-// change handler, as the window does.
-class FakeControls : public MainControls {
+// The main window's controls as plain fields. The gene editor's part watches the genome's
+// editor as the window does and keeps what it was last told to show.
+class FakeControls : public MainControls, private GeneEditorObserver {
 public:
-    explicit FakeControls(GenomeState& genome) : m_genome(genome) {}
+    explicit FakeControls(GenomeState& genome);
+    ~FakeControls() override;
+    FakeControls(const FakeControls&) = delete;
+    FakeControls& operator=(const FakeControls&) = delete;
 
-    std::string geneCaption(int gene) const override { return positions[gene]; }
-    void setGeneCaption(int gene, const std::string& caption) override;
     void setGeneNameCaption(int gene, const std::string& caption) override;
-    void setGeneValueCaption(int gene, const std::string& caption) override;
     bool autoPrintTicked() const override { return autoPrintBox; }
     void setSaveEnabled(bool /*enabled*/) override {}
     void setLoadEnabled(bool enabled) override { loadEnabled = enabled; }
@@ -31,10 +31,7 @@ public:
         forwardEnabled = canGoForward;
     }
 
-    // The positions shown, read as numbers.
-    GeneSet shownGenes() const;
-
-    std::array<std::string, kGeneCount> positions;
+    GeneSet shownGenes{}; // the position boxes
     std::array<std::string, kGeneCount> names;
     std::array<std::string, kGeneCount> values;
     bool autoPrintBox = false;
@@ -45,9 +42,11 @@ public:
     std::vector<std::string> statusLines;
     bool backEnabled = false;    // mnuZELback
     bool forwardEnabled = false; // mnuZELforward
-    int captionWrites = 0;
+    int editorWrites = 0;        // notifications from the editor
 
 private:
+    void geneChanged(int gene) override;
+
     GenomeState& m_genome;
 };
 

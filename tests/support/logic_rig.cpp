@@ -2,8 +2,6 @@
 
 #include "core/gene_editor.h"
 
-#include <string>
-
 namespace vavivor {
 
 LogicRig::LogicRig() {
@@ -18,7 +16,7 @@ LogicRig::LogicRig() {
 
 void LogicRig::setEditor(const GeneSet& genes) {
     for (int g = 0; g < kGeneCount; ++g) {
-        controls.setGeneCaption(g, std::to_string(genes[g]));
+        setEditorPosition(state.genome, g, genes[g]);
     }
 }
 

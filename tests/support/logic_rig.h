@@ -15,7 +15,7 @@ struct LogicRig {
     LogicRig(const LogicRig&) = delete;
     LogicRig& operator=(const LogicRig&) = delete;
 
-    // Writes `genes` into the editor's position boxes, as a user would.
+    // Writes `genes` into the gene editor, as a user would.
     void setEditor(const GeneSet& genes);
     // The picture area in use.
     RecordingSurface& picture() { return pics[state.screen.curPic]; }

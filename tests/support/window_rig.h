@@ -46,7 +46,8 @@ struct WindowRig {
     GeneSet editorGenes() const {
         GeneSet genes{};
         for (int g = 0; g < kGeneCount; ++g) {
-            genes[g] = static_cast<std::int16_t>(std::stoi(window.geneCaption(g)));
+            genes[g] = static_cast<std::int16_t>(
+                window.findChild<QLabel*>(QStringLiteral("lblGR_%1").arg(g))->text().toInt());
         }
         return genes;
     }
