@@ -44,19 +44,17 @@ private slots:
     void initTestCase() { registerFontSubstitutions(); }
     void cleanup() { QWhatsThis::leaveWhatsThisMode(); }
 
-    // A click on a position box gives its arrows the focus (the box shows it); Up and Down then
+    // A click on a position box gives its arrows the focus; Up and Down then
     // step it as the arrows do, Down no further than 1.
     void positionBoxesStepByKeys() {
         Program p;
         auto* box = p.find<QLabel>("lblGR_2");
         userClick(box);
         QCOMPARE(p.focused(), QStringLiteral("udGene_2"));
-        QCOMPARE(box->backgroundRole(), QPalette::Highlight);
         for (int n = 0; n < 5; ++n) {
             Program::key(Qt::Key_Down);
         }
         QCOMPARE(box->text(), QStringLiteral("1"));
-        QCOMPARE(p.caption("lblGeneV_2"), QStringLiteral("-70"));
         Program::key(Qt::Key_Up);
         QCOMPARE(box->text(), QStringLiteral("2"));
     }
@@ -117,7 +115,6 @@ private slots:
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("enter");
-        QTest::newRow("button") << false << 50 << "cmdZELMdraw" << false;
         QTest::newRow("button with the focus") << false << 40 << "cmdZELRdraw" << true;
         QTest::newRow("gene arrow") << false << 100 << "up" << false;
         QTest::newRow("Auto-Print label") << false << 10 << "lblZel1" << false;
