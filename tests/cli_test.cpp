@@ -129,6 +129,32 @@ TEST(BreedingCliTest, MutationsWriteTheChainTheWindowWouldDrawWithThatSeed) {
     EXPECT_EQ(window.str(), command.str());
 }
 
+// Every figure of a grid screen stands in its own cell (rows from the top) with its label.
+TEST(BreedingCliTest, EachFigureIsDrawnInsideItsCell) {
+    const Screen screen = relativesScreen(GeneSet{1, 3, 5, 5, 6, 5, 5, 9});
+    const ScreenPictures drawn = drawScreen(screen, Layout::Cell);
+    ASSERT_EQ(drawn.figures.size(), screen.figures.size());
+    const Picture& picture = drawn.pictures.at(0);
+    for (std::size_t i = 0; i < screen.figures.size(); ++i) {
+        const ScreenFigure& figure = screen.figures[i];
+        const double left = 200.0 * (figure.cell % 5);
+        const double bottom = 800.0 - 200.0 * (figure.cell / 5);
+        std::string texts;
+        for (std::size_t j = drawn.figures[i].first; j < drawn.figures[i].end; ++j) {
+            const PictureItem& item = picture.items().at(j);
+            if (item.kind == PictureItem::Kind::Text) {
+                texts += picture.texts()[item.text];
+                continue;
+            }
+            EXPECT_TRUE(
+                std::min(item.x1, item.x2) > left && std::max(item.x1, item.x2) < left + 200 &&
+                std::min(item.y1, item.y2) > bottom && std::max(item.y1, item.y2) < bottom + 200)
+                << figure.label;
+        }
+        EXPECT_EQ(texts, figure.label);
+    }
+}
+
 TEST(BreedingCliTest, OneNumberedFileForEachFullScreenFigure) {
     QTemporaryDir dir;
     const std::string full = dir.filePath("fig.svg").toStdString();
