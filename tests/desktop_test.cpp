@@ -57,7 +57,6 @@ private slots:
             Program::key(Qt::Key_Down);
         }
         QCOMPARE(box->text(), QStringLiteral("1"));
-        QCOMPARE(p.caption("lblGeneV_2"), QStringLiteral("-70"));
         Program::key(Qt::Key_Up);
         QCOMPARE(box->text(), QStringLiteral("2"));
 
@@ -127,7 +126,6 @@ private slots:
         QTest::addColumn<int>("topic");
         QTest::addColumn<QString>("control");
         QTest::addColumn<bool>("enter");
-        QTest::newRow("button") << false << 50 << "cmdZELMdraw" << false;
         QTest::newRow("button with the focus") << false << 40 << "cmdZELRdraw" << true;
         QTest::newRow("gene arrow") << false << 100 << "up" << false;
         QTest::newRow("Auto-Print label") << false << 10 << "lblZel1" << false;

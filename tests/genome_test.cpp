@@ -4,20 +4,10 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
-#include <tuple>
 #include <utility>
 
 namespace vavivor {
 namespace {
-
-TEST(GenomeTest, ClampPosLimitsTheSumToOneThroughNine) {
-    for (const auto& [position, step, expected] :
-         {std::tuple{9, 1, 9}, std::tuple{1, -1, 1}, std::tuple{5, 7, 9}, std::tuple{4, -6, 1},
-          std::tuple{3, 0, 3}}) {
-        EXPECT_EQ(clampPos(static_cast<std::int16_t>(position), step), expected)
-            << position << " " << step;
-    }
-}
 
 TEST(GenomeTest, StartAndEndPositionsGiveTheDocumentedValues) {
     GenomeState genome;

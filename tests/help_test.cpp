@@ -84,62 +84,53 @@ private slots:
         QCOMPARE(window->currentView(), HelpView::Contents);
     }
 
-    void unusableHelpFileIsReported_data() {
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("garbage") << "holds no help";
-        QTest::newRow("folder") << "cannot be read";
-    }
-
-    void unusableHelpFileIsReported() {
-        QFETCH(QString, reason);
-        const QLatin1String kind(QTest::currentDataTag());
+    // A help file that holds no help or cannot be read is named with the reason, and left
+    // alone; one found nowhere is named with every folder looked in, in the order of the lookup,
+    // a folder looked in twice once (a portable copy keeps its data beside the program).
+    void unusableOrMissingHelpIsReportedAndNoWindowOpens() {
         QTemporaryDir folder;
-        const QString path = folder.filePath(QStringLiteral("ZelHelp.qhc"));
-        QFile file(path);
-        if (kind == QLatin1String("garbage")) {
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no help\n") == 8);
-            file.close();
-        } else {
-            QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("ZelHelp.qhc")));
-        }
-        QtHelpViewer viewer;
-        QString message;
-        answerModals({[&message](QWidget* box) {
-            message = qobject_cast<QMessageBox*>(box)->text();
-            qobject_cast<QMessageBox*>(box)->accept();
-        }});
-        viewer.showHelp(path.toStdString(), HelpView::Contents);
-        QVERIFY2(message.contains(reason), qPrintable(message));
-        QVERIFY(message.contains(QDir::toNativeSeparators(path)));
-        QVERIFY(!viewer.window());
-        QVERIFY(kind != QLatin1String("garbage") || QFileInfo(path).size() == 8); // left alone
-    }
-
-    // A help file found nowhere is reported with every folder it was looked for in, in the
-    // order of the lookup; a folder looked in twice is named once.
-    void missingHelpNamesEveryFolderLookedIn() {
-        QTemporaryDir data;
-        QTemporaryDir install;
-        const QString bin = install.filePath(QStringLiteral("bin"));
-        const QString share = install.filePath(QStringLiteral("share/vavivor"));
-        QString message;
-        const auto read = [&message](QWidget* box) {
-            message = qobject_cast<QMessageBox*>(box)->text();
-            qobject_cast<QMessageBox*>(box)->accept();
+        const QString garbage = folder.filePath(QStringLiteral("garbage.qhc"));
+        QFile file(garbage);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no help\n") == 8);
+        file.close();
+        const QString unreadable = folder.filePath(QStringLiteral("folder.qhc"));
+        QVERIFY(QDir().mkdir(unreadable));
+        const QString bin = folder.filePath(QStringLiteral("bin"));
+        const QString share = folder.filePath(QStringLiteral("share/vavivor"));
+        const QString data = folder.filePath(QStringLiteral("data"));
+        QVERIFY(QDir().mkdir(data));
+        // The path given, or (empty) the one looked up from the data folder `from`.
+        const struct {
+            QString path;
+            QString from;
+            QString says;
+        } cases[] = {
+            {garbage, {}, garbage + " holds no help"},
+            {unreadable, {}, unreadable + " cannot be read"},
+            {{},
+             data,
+             QStringLiteral("The help file ZelHelp.qhc was not found in %1, %2 or %3.")
+                 .arg(data, bin, share)},
+            {{},
+             bin,
+             QStringLiteral("The help file ZelHelp.qhc was not found in %1 or %2.")
+                 .arg(bin, share)},
         };
         QtHelpViewer viewer;
-        answerModals({read});
-        viewer.showHelp(helpFilePathFor(data.path().toStdString(), bin.toStdString()),
-                        HelpView::Contents);
-        QCOMPARE(message, QStringLiteral("The help file ZelHelp.qhc was not found in %1, %2 or %3.")
-                              .arg(data.path(), bin, share));
-        // A portable copy keeps its data beside the program.
-        answerModals({read});
-        viewer.showHelp(helpFilePathFor(bin.toStdString(), bin.toStdString()), HelpView::Index);
-        QCOMPARE(
-            message,
-            QStringLiteral("The help file ZelHelp.qhc was not found in %1 or %2.").arg(bin, share));
+        for (const auto& c : cases) {
+            QString message;
+            answerModals({[&message](QWidget* box) {
+                message = qobject_cast<QMessageBox*>(box)->text();
+                qobject_cast<QMessageBox*>(box)->accept();
+            }});
+            viewer.showHelp(c.path.isEmpty()
+                                ? helpFilePathFor(c.from.toStdString(), bin.toStdString())
+                                : c.path.toStdString(),
+                            HelpView::Contents);
+            QVERIFY2(message.contains(c.says), qPrintable(message));
+        }
         QVERIFY(!viewer.window());
+        QCOMPARE(QFileInfo(garbage).size(), 8);
     }
 
     // The figures outlive the build folder: although it holds the help, the program folder is

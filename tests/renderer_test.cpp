@@ -122,40 +122,5 @@ TEST(SegmentEndTest, AspectRatioDividesOnlyTheVerticalStep) {
     EXPECT_NEAR(side.y, 0.0, 1e-12);
 }
 
-TEST(RendererTest, LabelAndNumberStandInTheCellCornersBeforeTheFigure) {
-    RendererState renderer;
-    RecordingSurface surface;
-    surface.setScale(0, kPicScale, kPicScale, 0);
-    GeneValues values{7, 200, 10, 10, 0.6F, 1, 1, 1.2F};
-    drawCell(renderer, surface, values, 300, 700, kCellRefLength, kStartAngle, kCellSize, 7,
-             "Orig.");
-    const Picture& picture = surface.picture();
-    std::vector<PictureItem> texts;
-    std::copy_if(picture.items().begin(), picture.items().end(), std::back_inserter(texts),
-                 [](const PictureItem& i) { return i.kind == PictureItem::Kind::Text; });
-    ASSERT_EQ(texts.size(), 2U);
-    EXPECT_EQ(picture.texts()[texts[0].text], "Orig.");
-    EXPECT_DOUBLE_EQ(texts[0].x1, 300 - 90.0);
-    EXPECT_DOUBLE_EQ(texts[0].y1, 700 + 90.0);
-    EXPECT_EQ(picture.texts()[texts[1].text], " 7");
-    EXPECT_DOUBLE_EQ(texts[1].x1, 300 + 70.0);
-    EXPECT_DOUBLE_EQ(texts[1].y1, 700 - 70.0);
-}
-
-TEST(PrepareSurfaceTest, GridIsEightLinesTwoWideAndScaleIsRestored) {
-    RecordingSurface surface;
-    surface.setScale(0, kPicScale, kPicScale, 0);
-    surface.line(1, 2, 3, 4, kRed);
-    prepareSurface(surface, 0);
-    const Picture& picture = surface.picture();
-    ASSERT_EQ(picture.items().size(), 8U);
-    EXPECT_EQ(picture.items()[7].lineWidth, 2);
-    EXPECT_EQ(picture.scales()[picture.items()[7].scale], (PictureScale{0, 5, 5, 0}));
-    EXPECT_EQ(surface.scale(), (PictureScale{0, 1000, 1000, 0}));
-    EXPECT_EQ(surface.lineWidth(), 1);
-    prepareSurface(surface, 1);
-    EXPECT_TRUE(surface.picture().empty());
-}
-
 } // namespace
 } // namespace vavivor

@@ -130,13 +130,6 @@ INSTANTIATE_TEST_SUITE_P(
                       ListCase{"beyond_16_bit", "40000 1\r\n\"\\def-store.zld\"\r\n", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(StoreListFileTest, TheDefaultEntryLiesInTheGivenFolder) {
-    EXPECT_EQ(defaultStorePath("/opt/vavivor/", "\\def-store.zld"), "/opt/vavivor/def-store.zld");
-    EXPECT_EQ(defaultStorePath("/", "\\def-store.zld"), "/def-store.zld");
-    EXPECT_EQ(defaultStorePath("/p", "sub\\d.zld"), "/p/sub/d.zld");
-    EXPECT_EQ(folderOf("str-data.txt"), ".");
-}
-
 TEST(StoreListFileTest, WritingReplacesTheWholeFileOrNothingAndSettingAsideFindsAFreeName) {
     QTemporaryDir dir;
     const std::string path = dir.filePath("str-data.txt").toStdString();

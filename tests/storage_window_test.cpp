@@ -18,7 +18,6 @@ class StorageWindowTest : public QObject {
 private:
     FakeStoreChoice m_choice;
     std::unique_ptr<WindowRig> m_rig;
-    int m_prints = 0;
 
     template <typename T = QWidget> T* control(const char* name) { return m_rig->find<T>(name); }
     QListWidget* list() { return control<QListWidget>("lstZELCat"); }
@@ -31,7 +30,7 @@ private slots:
     void init() {
         m_rig = std::make_unique<WindowRig>([this](ZelMain& window) {
             connectBreeding(window);
-            connectStorage(window, m_choice, [this] { ++m_prints; });
+            connectStorage(window, m_choice, [] {});
         });
         m_rig->window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_rig->window));
@@ -39,14 +38,13 @@ private slots:
 
     void cleanup() { m_rig.reset(); }
 
-    void loadAndDeleteThroughTheCatalogue() {
+    // A double click loads; one confirmation window serves every deletion.
+    void aDoubleClickLoadsAndOneConfirmationWindowServes() {
         m_rig->press("cmdZELMdraw");
         const MutantTable chain = m_rig->window.state().genome.cellPos;
         m_rig->platform.dialogs.texts.emplace_back("chain");
         m_rig->trigger("mnuZELsave");
         m_rig->window.state().genome.cellPos = {};
-
-        // A double click loads.
         m_rig->trigger("mnuZELload");
         QVERIFY(QTest::qWaitForWindowExposed(control("frmZelStrCat")));
         const QPoint centre = list()->visualItemRect(list()->item(0)).center();
@@ -55,17 +53,11 @@ private slots:
         QVERIFY(!control("frmZelStrCat")->isVisible());
         QCOMPARE(m_rig->window.state().genome.cellPos, chain);
 
-        // CANCEL keeps the record; the confirmation window is made once.
         m_rig->trigger("mnuZELload");
         deleteFirstRow();
-        const QByteArray before = fileBytes(m_rig->path("def-store.zld"));
         m_rig->press("cmdFMDcancel");
-        QVERIFY(!control("frmZelDelete")->isVisible());
-        QCOMPARE(fileBytes(m_rig->path("def-store.zld")), before);
         deleteFirstRow();
         QCOMPARE(m_rig->window.findChildren<QWidget*>("frmZelDelete").size(), qsizetype{1});
-        m_rig->trigger("mnuCatPrint");
-        QCOMPARE(m_prints, 1);
     }
 
     // The windows never show one storage file while the current one is another. No line looks
