@@ -1,9 +1,10 @@
 #include "picture_export.h"
 
 #include "picture_painter.h"
+#include "whole_file.h"
 
 #include <QBuffer>
-#include <QFile>
+#include <QFileInfo>
 #include <QImageWriter>
 #include <QPainter>
 #include <QRegularExpression>
@@ -17,8 +18,8 @@ QString writeFailure(const QString& path, const QString& reason) {
     return QStringLiteral("Could not write %1: %2.").arg(path, reason);
 }
 
-// The SVG generator names the painter's face alone ("MS Sans Serif"), which other programs
-// rarely have; a generic family after each face lets them show the text in a sans face.
+} // namespace
+
 QByteArray withSansFallback(const QByteArray& svg) {
     static const QRegularExpression face(QStringLiteral("font-family=\"([^\",]*)\""));
     return QString::fromUtf8(svg)
@@ -26,7 +27,20 @@ QByteArray withSansFallback(const QByteArray& svg) {
         .toUtf8();
 }
 
-} // namespace
+bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* error) {
+    // Where the folder takes no new file (a folder that may not be written, /proc/self/fd), a
+    // file that exists is written in place, with the same checks, as QSaveFile's direct-write
+    // fallback does.
+    WholeFile file;
+    const bool created =
+        file.create(path, WholeFile::Placement::Beside) ||
+        (QFileInfo::exists(path) && file.create(path, WholeFile::Placement::InPlace));
+    if (!created || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = writeFailure(path, QString::fromStdString(file.reason()));
+        return false;
+    }
+    return true;
+}
 
 QImage renderPicture(const Picture& picture, int pixels, bool antialias) {
     QImage image(pixels, pixels, QImage::Format_RGB32);
@@ -51,21 +65,18 @@ bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QS
 }
 
 bool writePngImage(const QImage& image, const QString& path, QString* error) {
-    QImageWriter writer(path, "png");
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    QImageWriter writer(&png, "png");
     if (!writer.write(image)) {
         *error = writeFailure(path, writer.errorString());
         return false;
     }
-    return true;
+    return writeFileWhole(path, png.data(), error);
 }
 
 bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(QPainter&)>& paint,
                      QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = writeFailure(path, file.errorString());
-        return false;
-    }
     QBuffer drawing;
     drawing.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -78,12 +89,7 @@ bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(Q
         QPainter painter(&svg);
         paint(painter);
     }
-    const QByteArray bytes = withSansFallback(drawing.data());
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = writeFailure(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileWhole(path, withSansFallback(drawing.data()), error);
 }
 
 } // namespace vavivor

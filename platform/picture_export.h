@@ -22,6 +22,14 @@ QImage renderPicture(const Picture& picture, int pixels, bool antialias);
 bool writePicturePng(const Picture& picture, const QString& path, int pixels, QString* error);
 bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QString* error);
 
+// An SVG drawing whose every font family is followed by a generic sans family, so that other
+// programs show text in a sans face when they lack the named one.
+QByteArray withSansFallback(const QByteArray& svg);
+
+// Writes `bytes` as the file `path` whole or not at all: the file under its name only once every
+// byte reached the disk; on failure the old file stays and `error` names the file and reason.
+bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* error);
+
 // The two writers beneath: an image as a PNG file, and what `paint` draws on a page of `pixels`
 // square as an SVG drawing; failures as above.
 bool writePngImage(const QImage& image, const QString& path, QString* error);

@@ -44,6 +44,7 @@ bool WholeFile::create(const QString& path, Placement placement) {
     m_size = 0;
     m_writeError = 0;
     m_failure.clear();
+    m_reason.clear();
     if (m_beside) {
         m_fd = createBeside(path, &m_written);
     } else {
@@ -116,6 +117,7 @@ bool WholeFile::commit() {
 
 void WholeFile::failWith(const std::string& reason) {
     if (m_failure.empty()) {
+        m_reason = reason;
         m_failure = "the file " + m_path.toStdString() + " could not be written: " + reason;
     }
 }

@@ -31,6 +31,8 @@ public:
     [[nodiscard]] const QString& path() const { return m_path; }
     // "the file /home/u/a.pdf could not be written: File too large", after a failure.
     [[nodiscard]] const std::string& failure() const { return m_failure; }
+    // The system's reason alone: "File too large".
+    [[nodiscard]] const std::string& reason() const { return m_reason; }
 
 protected:
     qint64 readData(char* data, qint64 length) override;
@@ -47,6 +49,7 @@ private:
     qint64 m_size = 0;
     int m_writeError = 0; // the errno of the first write that failed
     std::string m_failure;
+    std::string m_reason;
 };
 
 } // namespace vavivor

@@ -1,9 +1,11 @@
 #include "family_tree_window.h"
 
 #include "core/figure_picture.h"
+#include "platform/picture_export.h"
 #include "platform/picture_painter.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QFile>
 #include <QGraphicsItem>
 #include <QGraphicsPathItem>
@@ -361,14 +363,11 @@ bool FamilyTreeWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool FamilyTreeWindow::exportSvg(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        *error = QStringLiteral("Could not write %1: %2.").arg(path, file.errorString());
-        return false;
-    }
     const QRectF area = m_scene->itemsBoundingRect().adjusted(-16, -16, 16, 16);
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&drawing);
     svg.setSize(area.size().toSize());
     svg.setViewBox(QRectF(QPointF(0, 0), area.size()));
     svg.setResolution(96);
@@ -377,11 +376,7 @@ bool FamilyTreeWindow::exportSvg(const QString& path, QString* error) {
         QPainter painter(&svg);
         m_scene->render(&painter, QRectF(QPointF(0, 0), area.size()), area);
     }
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("Could not write %1: %2.").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return writeFileWhole(path, withSansFallback(drawing.data()), error);
 }
 
 } // namespace vavivor
