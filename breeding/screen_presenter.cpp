@@ -8,7 +8,7 @@ namespace vavivor {
 
 void presentScreen(ProgramState& state, Services& services, const Screen& screen) {
     GenomeState& genome = state.genome;
-    const ScreenState& screens = state.screen;
+    ScreenState& screens = state.screen;
     const bool sequence = screen.showsSequence();
     state.breeding.sequenceShown = sequence;
     genome.centralPos = screen.central;
@@ -16,7 +16,8 @@ void presentScreen(ProgramState& state, Services& services, const Screen& screen
         genome.cellPos = screen.chain;
     }
     services.controls.setSaveEnabled(true);
-    services.controls.showStatus(screenStatus(screen));
+    screens.areaStatus[screens.curPic] = screenStatus(screen);
+    services.controls.showStatus(screens.areaStatus[screens.curPic]);
     if (!sequence) {
         services.controls.setReviewVisible(false);
     }

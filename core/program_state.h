@@ -29,6 +29,9 @@ struct ScreenState {
     std::string programFolder;
     std::string helpFile;
     std::string storeListPath;
+    // What the status bar says of the screen last drawn on each picture area, said again when
+    // the area comes back into view; empty while an area shows no screen.
+    std::array<std::string, 2> areaStatus;
 
     [[nodiscard]] DrawingSurface& surface() const { return *pics[curPic]; }
     [[nodiscard]] bool fullScreen() const { return gridFlag[curPic] != 0; }

@@ -15,6 +15,12 @@ void switchLayout(ScreenState& screen);
 // redrawn; each area keeps what was last drawn on it.
 void switchPictureArea(ScreenState& screen);
 
+// What the status bar says after a switch: the note of the screen on the area in view, or, for
+// an area that shows none, what to do next.
+std::string areaStatus(const ScreenState& screen);
+inline constexpr const char* kEmptyAreaStatus =
+    "Set the genes, then press DRAW MUTATIONS or DRAW RELATIVES.";
+
 // The caption of cmdZELscreen: the layout that its next click selects.
 std::string layoutSwitchCaption(const ScreenState& screen);
 // The caption of cmdZELNalt: the area that its next click shows.

@@ -332,8 +332,7 @@ void ZelMain::startUp() {
     s.genome.editorReady = true;
     setSaveEnabled(false);
 
-    statusBar()->showMessage(
-        QStringLiteral("Set the genes, then press DRAW MUTATIONS or DRAW RELATIVES."), 20000);
+    statusBar()->showMessage(QString::fromUtf8(kEmptyAreaStatus), 20000);
     screen.storeListPath = screen.programFolder + "/" + kStoreListName;
     if (m_storageStartUp) {
         m_storageStartUp();
@@ -343,6 +342,7 @@ void ZelMain::startUp() {
 void ZelMain::layoutSwitchClicked() {
     switchLayout(m_state.screen);
     refreshScreenControls();
+    showStatus(areaStatus(m_state.screen));
 }
 
 void ZelMain::areaSwitchClicked() {
@@ -352,6 +352,7 @@ void ZelMain::areaSwitchClicked() {
     c.pics[shown]->show();
     c.pics[1 - shown]->hide();
     refreshScreenControls();
+    showStatus(areaStatus(m_state.screen));
 }
 
 void ZelMain::refreshScreenControls() {

@@ -1,6 +1,7 @@
 #include "breeding/ui/family_tree_window.h"
 #include "mainwindow/breeding_wiring.h"
 #include "mainwindow/history_wiring.h"
+#include "mainwindow/screen_modes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
 
@@ -64,13 +65,18 @@ private slots:
         rig.press("cmdZELMrep");
         QVERIFY(rig.window.state().history.entry(rig.current()).screen.kind == ScreenKind::Review);
 
-        // The alternative area takes no picks.
+        // The alternative area takes no picks; the status bar speaks of the area in view.
         rig.press("cmdZELNalt");
+        QCOMPARE(rig.caption("statusText"), QString::fromUtf8(kEmptyAreaStatus));
         rig.press("cmdZELMdraw");
         rig.clickCell(1, 1, 1);
         QVERIFY(rig.window.pictureArea(1)->picture().items().back().kind !=
                 PictureItem::Kind::Rectangle);
         QCOMPARE(rig.editorGenes(), startGenes());
+        rig.press("cmdZELNalt");
+        QVERIFY(rig.caption("statusText").startsWith(QStringLiteral("REVIEW MUTATIONS: ")));
+        rig.press("cmdZELscreen");
+        QCOMPARE(rig.caption("statusText"), QString::fromUtf8(kEmptyAreaStatus));
     }
 
     void theGoMenuTheMouseButtonsAndTheFamilyTreeMoveThroughTheScreens() {
