@@ -131,7 +131,15 @@ bool printStorageFile(ProgramState& state, PrinterPage& page, int k, std::string
     if (!contents) {
         setFontPoints(grid, page, kRecordPoints);
         setPrintColumn(page, grid, grid.printLeftCol);
-        page.printText(*error, true);
+        // The heading above names the whole path; the note names the file alone, so that a
+        // long path cannot push the reason off the page.
+        std::string note = *error;
+        const std::string name = path.substr(path.rfind('/') + 1);
+        for (auto at = note.find(path); at != std::string::npos; at = note.find(path, at)) {
+            note.replace(at, path.size(), name);
+            at += name.size();
+        }
+        page.printText(note, true);
         page.lineEnd();
         return false;
     }
