@@ -5,9 +5,9 @@
 #include "breeding/relatives.h"
 #include "breeding/review.h"
 #include "breeding/selection.h"
+#include "main_window.h"
 #include "platform/keyboard_pick.h"
 #include "platform/picture_area.h"
-#include "zel_main.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
@@ -19,7 +19,7 @@ namespace {
 
 using Handler = void (*)(ProgramState&, Services&);
 
-void onClick(ZelMain& window, const char* buttonName, Handler handler) {
+void onClick(MainWindow& window, const char* buttonName, Handler handler) {
     auto* button = window.findChild<QPushButton*>(QLatin1String(buttonName));
     if (button == nullptr) {
         qWarning("connectBreeding: the main window has no button %s", buttonName);
@@ -40,7 +40,7 @@ void drawMutationsClick(ProgramState& state, Services& services) {
 
 } // namespace
 
-void connectBreeding(ZelMain& window) {
+void connectBreeding(MainWindow& window) {
     onClick(window, "cmdZELMdraw", drawMutationsClick);
     onClick(window, "cmdZELRdraw", cmdZELRdraw_Click);
     onClick(window, "cmdZELMrep", cmdZELMrep_Click);

@@ -4,7 +4,7 @@
 #include "breeding/ui/family_tree_window.h"
 #include "core/dialogs.h"
 #include "core/main_controls.h"
-#include "zel_main.h"
+#include "main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* kTreeTitle = "FAMILY TREE";
 
-QAction* goItem(ZelMain& window, const char* name) {
+QAction* goItem(MainWindow& window, const char* name) {
     auto* action = window.findChild<QAction*>(QLatin1String(name));
     if (action == nullptr) {
         qWarning("connectHistory: the main window has no menu item %s", name);
@@ -29,7 +29,7 @@ QAction* goItem(ZelMain& window, const char* name) {
 // act as Go > Back and Go > Forward over the main window and over the tree.
 class HistoryWindows : public QObject {
 public:
-    HistoryWindows(ZelMain& window, QAction* back, QAction* forward)
+    HistoryWindows(MainWindow& window, QAction* back, QAction* forward)
         : QObject(&window), m_window(window), m_back(back), m_forward(forward) {
         qApp->installEventFilter(this);
     }
@@ -96,7 +96,7 @@ private:
         services.controls.showStatus("Family tree saved as " + *path);
     }
 
-    ZelMain& m_window;
+    MainWindow& m_window;
     QAction* m_back;
     QAction* m_forward;
     QPointer<FamilyTreeWindow> m_tree;
@@ -104,7 +104,7 @@ private:
 
 } // namespace
 
-void connectHistory(ZelMain& window) {
+void connectHistory(MainWindow& window) {
     QAction* back = goItem(window, "mnuZELback");
     QAction* forward = goItem(window, "mnuZELforward");
     QAction* tree = goItem(window, "mnuZELtree");
@@ -117,7 +117,7 @@ void connectHistory(ZelMain& window) {
     QObject::connect(forward, &QAction::triggered, &window,
                      [&window] { mnuZELforward_Click(window.state(), window.services()); });
     QObject::connect(tree, &QAction::triggered, windows, [windows] { windows->showTree(); });
-    QObject::connect(&window, &ZelMain::historyMoved, windows,
+    QObject::connect(&window, &MainWindow::historyMoved, windows,
                      [windows] { windows->historyMoved(); });
 }
 

@@ -15,7 +15,7 @@ namespace {
 // The main window with the breeding screens and the history wired, shown.
 struct BreedingRig : WindowRig {
     BreedingRig()
-        : WindowRig([](ZelMain& window) {
+        : WindowRig([](MainWindow& window) {
               connectBreeding(window);
               connectHistory(window);
           }) {

@@ -1,4 +1,4 @@
-#include "zel_main.h"
+#include "main_window.h"
 
 #include "about_window.h"
 #include "caption_button.h"
@@ -57,7 +57,7 @@ QIcon figureIcon() {
 
 } // namespace
 
-struct ZelMain::Controls {
+struct MainWindow::Controls {
     std::array<QLabel*, kGeneCount> label1{};
     std::array<QLabel*, kGeneCount> lblGR{};
     std::array<UpDown*, kGeneCount> udGene{};
@@ -79,7 +79,7 @@ struct ZelMain::Controls {
     QLabel* statusText = nullptr;
 };
 
-ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
+MainWindow::MainWindow(const PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), m_services{platform, *this}, m_controls(std::make_unique<Controls>()) {
     setObjectName(QStringLiteral("frmZelMain"));
     setWindowTitle(QStringLiteral("VAVIVOR"));
@@ -103,11 +103,11 @@ ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ZelMain::~ZelMain() {
+MainWindow::~MainWindow() {
     m_state.genome.editor.removeObserver(*this);
 }
 
-void ZelMain::buildControls() {
+void MainWindow::buildControls() {
     Controls& c = *m_controls;
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -204,8 +204,8 @@ void ZelMain::buildControls() {
     button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495), QStringLiteral("DRAW MUTATIONS"), 50);
     c.cmdZELMrep = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
                           QStringLiteral("REVIEW MUTATIONS"), 60);
-    connect(c.cmdZELscreen, &QPushButton::clicked, this, &ZelMain::layoutSwitchClicked);
-    connect(c.cmdZELNalt, &QPushButton::clicked, this, &ZelMain::areaSwitchClicked);
+    connect(c.cmdZELscreen, &QPushButton::clicked, this, &MainWindow::layoutSwitchClicked);
+    connect(c.cmdZELNalt, &QPushButton::clicked, this, &MainWindow::areaSwitchClicked);
 
     // A sunken border around the place of the two picture areas.
     auto* border = new QFrame(client);
@@ -225,7 +225,7 @@ void ZelMain::buildControls() {
     c.pics[1]->hide();
 }
 
-void ZelMain::buildMenus() {
+void MainWindow::buildMenus() {
     Controls& c = *m_controls;
     const auto menu = [this](const char* objectName, const QString& caption, int topic) {
         QMenu* m = menuBar()->addMenu(caption);
@@ -275,23 +275,23 @@ void ZelMain::buildMenus() {
     helpItem("mnuZ_Hfnd", QStringLiteral("Fi&nd"), 426, HelpView::Find);
     QAction* about = item(help, "mnuZ_Habout", QStringLiteral("&About"), 428);
 
-    connect(close, &QAction::triggered, this, &ZelMain::endProgram);
-    connect(about, &QAction::triggered, this, &ZelMain::showAbout);
+    connect(close, &QAction::triggered, this, &MainWindow::endProgram);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-PictureArea* ZelMain::pictureArea(int index) const {
+PictureArea* MainWindow::pictureArea(int index) const {
     return m_controls->pics.at(static_cast<std::size_t>(index));
 }
 
-void ZelMain::setStorageStartUp(std::function<void()> step) {
+void MainWindow::setStorageStartUp(std::function<void()> step) {
     m_storageStartUp = std::move(step);
 }
 
-void ZelMain::setProgramFolder(const std::string& folder) {
+void MainWindow::setProgramFolder(const std::string& folder) {
     m_state.screen.programFolder = folder;
 }
 
-void ZelMain::startUp() {
+void MainWindow::startUp() {
     Controls& c = *m_controls;
     ProgramState& s = m_state;
     ScreenState& screen = s.screen;
@@ -340,12 +340,12 @@ void ZelMain::startUp() {
     }
 }
 
-void ZelMain::layoutSwitchClicked() {
+void MainWindow::layoutSwitchClicked() {
     switchLayout(m_state.screen);
     refreshScreenControls();
 }
 
-void ZelMain::areaSwitchClicked() {
+void MainWindow::areaSwitchClicked() {
     Controls& c = *m_controls;
     switchPictureArea(m_state.screen);
     const int shown = m_state.screen.curPic;
@@ -354,7 +354,7 @@ void ZelMain::areaSwitchClicked() {
     refreshScreenControls();
 }
 
-void ZelMain::refreshScreenControls() {
+void MainWindow::refreshScreenControls() {
     Controls& c = *m_controls;
     const ScreenState& screen = m_state.screen;
     c.cmdZELNalt->setText(text(areaSwitchCaption(screen)));
@@ -364,18 +364,18 @@ void ZelMain::refreshScreenControls() {
     c.ckbZel1->setVisible(autoPrint);
 }
 
-void ZelMain::showHelp(HelpView view) {
+void MainWindow::showHelp(HelpView view) {
     // Built anew for every call, as the help may have been installed or rebuilt meanwhile.
     m_state.screen.helpFile = helpFilePath(m_state.screen.programFolder);
     m_services.help.showHelp(m_state.screen.helpFile, view);
 }
 
-void ZelMain::showAbout() {
+void MainWindow::showAbout() {
     AboutWindow about(this);
     about.exec();
 }
 
-void ZelMain::endProgram() {
+void MainWindow::endProgram() {
     // Nothing is saved on the way out: every change has been written when it was made.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
@@ -384,12 +384,12 @@ void ZelMain::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void ZelMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
 }
 
-void ZelMain::geneChanged(int gene) {
+void MainWindow::geneChanged(int gene) {
     const Controls& c = *m_controls;
     const GeneEditorModel& editor = m_state.genome.editor;
     const auto i = static_cast<std::size_t>(gene);
@@ -397,42 +397,42 @@ void ZelMain::geneChanged(int gene) {
     c.lblGeneV.at(i)->setText(text(editor.valueText(gene)));
 }
 
-void ZelMain::setGeneNameCaption(int gene, const std::string& caption) {
+void MainWindow::setGeneNameCaption(int gene, const std::string& caption) {
     m_controls->lblGene.at(static_cast<std::size_t>(gene))->setText(text(caption));
 }
 
-bool ZelMain::autoPrintTicked() const {
+bool MainWindow::autoPrintTicked() const {
     return m_controls->ckbZel1->isChecked();
 }
 
-void ZelMain::setSaveEnabled(bool enabled) {
+void MainWindow::setSaveEnabled(bool enabled) {
     m_controls->mnuZELsave->setEnabled(enabled);
 }
 
-void ZelMain::setLoadEnabled(bool enabled) {
+void MainWindow::setLoadEnabled(bool enabled) {
     m_controls->mnuZELload->setEnabled(enabled);
 }
 
-void ZelMain::setReviewVisible(bool visible) {
+void MainWindow::setReviewVisible(bool visible) {
     m_controls->cmdZELMrep->setVisible(visible);
 }
 
-void ZelMain::showRecordLabels(bool visible) {
+void MainWindow::showRecordLabels(bool visible) {
     m_controls->label2->setVisible(visible);
     m_controls->label3->setVisible(visible);
 }
 
-void ZelMain::setRecordNumberCaption(const std::string& caption) {
+void MainWindow::setRecordNumberCaption(const std::string& caption) {
     m_controls->label3->setText(text(caption));
 }
 
-void ZelMain::showStatus(const std::string& text) {
+void MainWindow::showStatus(const std::string& text) {
     // The label keeps the note when a menu's hint has replaced the message and gone again.
     m_controls->statusText->setText(QString::fromStdString(text));
     statusBar()->showMessage(m_controls->statusText->text());
 }
 
-void ZelMain::historyChanged(bool canGoBack, bool canGoForward) {
+void MainWindow::historyChanged(bool canGoBack, bool canGoForward) {
     m_controls->mnuZELback->setEnabled(canGoBack);
     m_controls->mnuZELforward->setEnabled(canGoForward);
     emit historyMoved();

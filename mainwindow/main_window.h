@@ -17,12 +17,12 @@ class PictureArea;
 // areas and the menus. It owns the program state; the subsystems connect their own controls
 // to it (see app/) and work on state() and services(). The gene editor shows
 // state().genome.editor.
-class ZelMain : public QMainWindow, public MainControls, private GeneEditorObserver {
+class MainWindow : public QMainWindow, public MainControls, private GeneEditorObserver {
     Q_OBJECT
 
 public:
-    explicit ZelMain(const PlatformServices& platform, QWidget* parent = nullptr);
-    ~ZelMain() override;
+    explicit MainWindow(const PlatformServices& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ProgramState& state() { return m_state; }
     Services& services() { return m_services; }
