@@ -32,9 +32,9 @@ void onClick(MainWindow& window, const char* buttonName, Handler handler) {
 // DRAW MUTATIONS: with Shift held, the chain of a seed the user gives; otherwise a new chain.
 void drawMutationsClick(ProgramState& state, Services& services) {
     if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)) {
-        cmdZELMdraw_ShiftClick(state, services);
+        breedMutationsFromChosenSeed(state, services);
     } else {
-        cmdZELMdraw_Click(state, services);
+        breedMutations(state, services);
     }
 }
 
@@ -42,8 +42,8 @@ void drawMutationsClick(ProgramState& state, Services& services) {
 
 void connectBreeding(MainWindow& window) {
     onClick(window, "cmdZELMdraw", drawMutationsClick);
-    onClick(window, "cmdZELRdraw", cmdZELRdraw_Click);
-    onClick(window, "cmdZELMrep", cmdZELMrep_Click);
+    onClick(window, "cmdZELRdraw", breedRelatives);
+    onClick(window, "cmdZELMrep", reviewMutations);
     QObject::connect(window.pictureArea(0), &PictureArea::mouseDown, &window,
                      [&window](int button, int shift, float x, float y) {
                          selectCell(window.state(), window.services(), button, shift, x, y);

@@ -113,9 +113,9 @@ void connectHistory(MainWindow& window) {
     }
     auto* windows = new HistoryWindows(window, back, forward);
     QObject::connect(back, &QAction::triggered, &window,
-                     [&window] { mnuZELback_Click(window.state(), window.services()); });
+                     [&window] { goBack(window.state(), window.services()); });
     QObject::connect(forward, &QAction::triggered, &window,
-                     [&window] { mnuZELforward_Click(window.state(), window.services()); });
+                     [&window] { goForward(window.state(), window.services()); });
     QObject::connect(tree, &QAction::triggered, windows, [windows] { windows->showTree(); });
     QObject::connect(&window, &MainWindow::historyMoved, windows,
                      [windows] { windows->historyMoved(); });

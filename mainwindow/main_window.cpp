@@ -245,8 +245,7 @@ void MainWindow::buildMenus() {
     item(file, "mnuZELpreview", QStringLiteral("Print Pre&view"), 401);
     QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(exportItem, &QAction::triggered, this,
-            [this] { mnuZELexport_Click(m_state, m_services); });
+    connect(exportItem, &QAction::triggered, this, [this] { exportPicture(m_state, m_services); });
     c.mnuZELsave = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
     c.mnuZELload = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
     item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);

@@ -32,11 +32,11 @@ StoreSelectionWindow& connectPrinting(MainWindow& window) {
     }
     if (auto* print = window.findChild<QAction*>(QStringLiteral("mnuZELprint"))) {
         QObject::connect(print, &QAction::triggered, &window,
-                         [&window] { mnuZELprint_Click(window.state(), window.services()); });
+                         [&window] { printScreen(window.state(), window.services()); });
     }
     if (auto* preview = window.findChild<QAction*>(QStringLiteral("mnuZELpreview"))) {
         QObject::connect(preview, &QAction::triggered, &window,
-                         [&window] { mnuZELpreview_Click(window.state(), window.services()); });
+                         [&window] { previewScreen(window.state(), window.services()); });
     }
     auto* selection = new StoreSelectionWindow(&window);
     QObject::connect(selection, &StoreSelectionWindow::printRequested, &window,

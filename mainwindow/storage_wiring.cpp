@@ -61,8 +61,8 @@ public:
             m_confirmation = new DeleteRecordWindow(&m_window);
             QObject::connect(m_confirmation, &DeleteRecordWindow::deleteConfirmed, m_confirmation,
                              [this] {
-                                 cmdFMDdel_Click(m_window.state(), m_window.services(),
-                                                 *m_confirmation, catalogue());
+                                 deleteConfirmedRecord(m_window.state(), m_window.services(),
+                                                       *m_confirmation, catalogue());
                              });
         }
         return *m_confirmation;
@@ -113,19 +113,18 @@ void connectStorage(MainWindow& window, StoreChoiceView& storeChoice,
     MainWindow* main = &window;
     StoreChoiceView* choice = &storeChoice;
 
-    onTriggered(window, "mnuZELsave",
-                [main] { mnuZELsave_Click(main->state(), main->services()); });
+    onTriggered(window, "mnuZELsave", [main] { saveScreen(main->state(), main->services()); });
     onTriggered(window, "mnuZELload", [main, windows] {
         showCatalogue(main->state(), main->services(), windows->catalogue());
     });
     onTriggered(window, "mnuZELchng", [main, choice, windows] {
         const std::string before = main->state().store.currentStore;
-        mnuZELchng_Click(main->state(), main->services(), *choice);
+        changeStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
     });
     onTriggered(window, "mnuZELdel", [main, choice, windows] {
         const std::string before = main->state().store.currentStore;
-        mnuZELdel_Click(main->state(), main->services(), *choice);
+        deleteStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
     });
     window.setStorageStartUp(

@@ -55,8 +55,8 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
     cont->setGeometry(twipsRect(2160, 960, 1335, 495));
     setTabOrder(print, cont);
 
-    connect(print, &QPushButton::clicked, this, &PrintChoiceDialog::cmdZELDprint_Click);
-    connect(cont, &QPushButton::clicked, this, &PrintChoiceDialog::cmdZELDcont_Click);
+    connect(print, &QPushButton::clicked, this, &PrintChoiceDialog::choosePrint);
+    connect(cont, &QPushButton::clicked, this, &PrintChoiceDialog::chooseContinue);
     noteControls(*this, kChoiceNotes);
 }
 
@@ -71,12 +71,12 @@ PrintChoice PrintChoiceDialog::ask() {
     return m_choice;
 }
 
-void PrintChoiceDialog::cmdZELDprint_Click() {
+void PrintChoiceDialog::choosePrint() {
     m_choice = PrintChoice::Print;
     accept();
 }
 
-void PrintChoiceDialog::cmdZELDcont_Click() {
+void PrintChoiceDialog::chooseContinue() {
     m_choice = PrintChoice::Continue;
     reject();
 }

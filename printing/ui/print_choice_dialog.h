@@ -22,8 +22,8 @@ public:
     PrintChoice ask();
 
 private:
-    void cmdZELDprint_Click();
-    void cmdZELDcont_Click();
+    void choosePrint();
+    void chooseContinue();
 
     PrintChoice m_choice = PrintChoice::Continue;
 };
