@@ -38,16 +38,33 @@ void drawMutationsClick(ProgramState& state, Services& services) {
     }
 }
 
+PickButton pickButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return PickButton::Left;
+    case Qt::RightButton:
+        return PickButton::Right;
+    default:
+        return PickButton::Other;
+    }
+}
+
+bool modifierHeld(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
+}
+
 } // namespace
 
 void connectBreeding(MainWindow& window) {
     onClick(window, "cmdZELMdraw", drawMutationsClick);
     onClick(window, "cmdZELRdraw", breedRelatives);
     onClick(window, "cmdZELMrep", reviewMutations);
-    QObject::connect(window.pictureArea(0), &PictureArea::mouseDown, &window,
-                     [&window](int button, int shift, float x, float y) {
-                         selectCell(window.state(), window.services(), button, shift, x, y);
-                     });
+    QObject::connect(
+        window.pictureArea(0), &PictureArea::mouseDown, &window,
+        [&window](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y) {
+            selectCell(window.state(), window.services(), pickButton(button),
+                       modifierHeld(modifiers), x, y);
+        });
     // The keys pick as the mouse does, where a pick is possible: the grid of the main area.
     pickWithKeys(*window.pictureArea(0), kGridN, [&window] {
         const ScreenState& screen = window.state().screen;

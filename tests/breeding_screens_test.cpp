@@ -165,8 +165,8 @@ protected:
         mark = rig.picture().picture().items().size();
     }
     // Clicks the centre of cell k (rows from the top).
-    void click(int k, int button = kLeftButton, int shift = 0) {
-        selectCell(rig.state, rig.services, button, shift, 200.0F * (k % 5) + 100,
+    void click(int k, PickButton button = PickButton::Left, bool modifierHeld = false) {
+        selectCell(rig.state, rig.services, button, modifierHeld, 200.0F * (k % 5) + 100,
                    200.0F * (4 - k / 5) + 100);
     }
     // The frames drawn since the last mark.
@@ -224,11 +224,11 @@ TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
 
 TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
     draw(breedMutations);
-    click(12, kRightButton); // nothing to undo yet
-    click(6);                // an inner cell: every cell of a chain can be picked
+    click(12, PickButton::Right); // nothing to undo yet
+    click(6);                     // an inner cell: every cell of a chain can be picked
     EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.cellPos[6]);
     click(6);
-    click(20, kRightButton);
+    click(20, PickButton::Right);
     EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.centralPos);
     EXPECT_EQ(rig.state.genome.genePos, rig.state.genome.centralPos);
     click(24);
@@ -248,18 +248,21 @@ TEST_F(PickTest, ClicksBeforeAnyScreenWithShiftOtherButtonsOrInFullScreenAreIgno
     // The empty grid of the start has no figures: a pick would load genes nobody sees.
     const GeneSet start = rig.controls.shownGenes;
     click(4);
-    click(4, kRightButton);
+    click(4, PickButton::Right);
     EXPECT_TRUE(frames().empty());
     EXPECT_EQ(rig.controls.shownGenes, start);
     draw(breedMutations);
     click(12); // a pick to undo or move
-    for (const auto& [button, shift, fullScreen] :
-         {std::tuple{kLeftButton, 1, 0}, {4, 0, 0}, {kLeftButton, 0, 1}, {kRightButton, 0, 1}}) {
+    for (const auto& [button, modifierHeld, fullScreen] : {std::tuple{PickButton::Left, true, 0},
+                                                           {PickButton::Other, false, 0},
+                                                           {PickButton::Left, false, 1},
+                                                           {PickButton::Right, false, 1}}) {
         rig.state.screen.gridFlag[0] = fullScreen;
         mark = rig.picture().picture().items().size();
         const auto writes = rig.controls.editorWrites;
-        click(4, button, shift);
-        EXPECT_TRUE(frames().empty()) << button << " " << shift << " " << fullScreen;
+        click(4, button, modifierHeld);
+        EXPECT_TRUE(frames().empty())
+            << static_cast<int>(button) << " " << modifierHeld << " " << fullScreen;
         EXPECT_EQ(rig.controls.editorWrites, writes);
     }
 }

@@ -114,7 +114,7 @@ TEST(HistoryRedrawTest, AChainComesBackWithTheFiguresOfTheReviewAndItsOwnLabels)
 
     // Away on a relatives screen with a pick, then back.
     breedRelatives(rig.state, rig.services);
-    selectCell(rig.state, rig.services, kLeftButton, 0, 100.0F, 900.0F);
+    selectCell(rig.state, rig.services, PickButton::Left, false, 100.0F, 900.0F);
     const int draws = rig.platform.random.draws;
     goBack(rig.state, rig.services);
     EXPECT_EQ(shown(rig.picture().picture()), reviewed);
