@@ -11,7 +11,6 @@
 
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QtGlobal>
 
 namespace vavivor {
 
@@ -19,12 +18,7 @@ namespace {
 
 using Handler = void (*)(ProgramState&, Services&);
 
-void onClick(MainWindow& window, const char* buttonName, Handler handler) {
-    auto* button = window.findChild<QPushButton*>(QLatin1String(buttonName));
-    if (button == nullptr) {
-        qWarning("connectBreeding: the main window has no button %s", buttonName);
-        return;
-    }
+void onClick(MainWindow& window, QPushButton* button, Handler handler) {
     QObject::connect(button, &QPushButton::clicked, &window,
                      [&window, handler] { handler(window.state(), window.services()); });
 }
@@ -56,9 +50,10 @@ bool modifierHeld(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 void connectBreeding(MainWindow& window) {
-    onClick(window, "cmdZELMdraw", drawMutationsClick);
-    onClick(window, "cmdZELRdraw", breedRelatives);
-    onClick(window, "cmdZELMrep", reviewMutations);
+    const MainCommands& commands = window.commands();
+    onClick(window, commands.drawMutations, drawMutationsClick);
+    onClick(window, commands.drawRelatives, breedRelatives);
+    onClick(window, commands.reviewMutations, reviewMutations);
     QObject::connect(
         window.pictureArea(0), &PictureArea::mouseDown, &window,
         [&window](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y) {

@@ -17,14 +17,6 @@ namespace {
 
 constexpr const char* kTreeTitle = "FAMILY TREE";
 
-QAction* goItem(MainWindow& window, const char* name) {
-    auto* action = window.findChild<QAction*>(QLatin1String(name));
-    if (action == nullptr) {
-        qWarning("connectHistory: the main window has no menu item %s", name);
-    }
-    return action;
-}
-
 // The family tree window, made on first use, and the mouse's back and forward buttons, which
 // act as Go > Back and Go > Forward over the main window and over the tree.
 class HistoryWindows : public QObject {
@@ -105,12 +97,9 @@ private:
 } // namespace
 
 void connectHistory(MainWindow& window) {
-    QAction* back = goItem(window, "mnuZELback");
-    QAction* forward = goItem(window, "mnuZELforward");
-    QAction* tree = goItem(window, "mnuZELtree");
-    if (back == nullptr || forward == nullptr || tree == nullptr) {
-        return;
-    }
+    QAction* back = window.commands().back;
+    QAction* forward = window.commands().forward;
+    QAction* tree = window.commands().familyTree;
     auto* windows = new HistoryWindows(window, back, forward);
     QObject::connect(back, &QAction::triggered, &window,
                      [&window] { goBack(window.state(), window.services()); });

@@ -69,13 +69,8 @@ struct MainWindow::Controls {
     QCheckBox* ckbZel1 = nullptr;
     QPushButton* cmdZELscreen = nullptr;
     QPushButton* cmdZELNalt = nullptr;
-    QPushButton* cmdZELMrep = nullptr;
     std::array<PictureArea*, 2> pics{};
 
-    QAction* mnuZELsave = nullptr;
-    QAction* mnuZELload = nullptr;
-    QAction* mnuZELback = nullptr;
-    QAction* mnuZELforward = nullptr;
     QLabel* statusText = nullptr;
 };
 
@@ -200,10 +195,12 @@ void MainWindow::buildControls() {
 
     c.cmdZELscreen = button("cmdZELscreen", twipsRect(600, 7440, 1335, 495), {}, 20);
     c.cmdZELNalt = button("cmdZELNalt", twipsRect(2880, 7440, 1335, 495), {}, 30);
-    button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495), QStringLiteral("DRAW RELATIVES"), 40);
-    button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495), QStringLiteral("DRAW MUTATIONS"), 50);
-    c.cmdZELMrep = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
-                          QStringLiteral("REVIEW MUTATIONS"), 60);
+    m_commands.drawRelatives = button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495),
+                                      QStringLiteral("DRAW RELATIVES"), 40);
+    m_commands.drawMutations = button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495),
+                                      QStringLiteral("DRAW MUTATIONS"), 50);
+    m_commands.reviewMutations = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
+                                        QStringLiteral("REVIEW MUTATIONS"), 60);
     connect(c.cmdZELscreen, &QPushButton::clicked, this, &MainWindow::layoutSwitchClicked);
     connect(c.cmdZELNalt, &QPushButton::clicked, this, &MainWindow::areaSwitchClicked);
 
@@ -226,7 +223,6 @@ void MainWindow::buildControls() {
 }
 
 void MainWindow::buildMenus() {
-    Controls& c = *m_controls;
     const auto menu = [this](const char* objectName, const QString& caption, int topic) {
         QMenu* m = menuBar()->addMenu(caption);
         m->setObjectName(QLatin1String(objectName));
@@ -240,28 +236,29 @@ void MainWindow::buildMenus() {
         return a;
     };
 
+    MainCommands& cmd = m_commands;
     QMenu* file = menu("mnuZELfile", QStringLiteral("&File"), 400);
-    item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
-    item(file, "mnuZELpreview", QStringLiteral("Print Pre&view"), 401);
+    cmd.print = item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
+    cmd.preview = item(file, "mnuZELpreview", QStringLiteral("Print Pre&view"), 401);
     QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportItem, &QAction::triggered, this, [this] { exportPicture(m_state, m_services); });
-    c.mnuZELsave = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
-    c.mnuZELload = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
-    item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
-    item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
+    cmd.save = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
+    cmd.loadDelete = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
+    cmd.changeStorageFile = item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
+    cmd.deleteStorageFile = item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
     QAction* close = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
 
     // Going back through the screens of the run; the history wiring connects these items.
     QMenu* go = menu("mnuZELgo", QStringLiteral("&Go"), 430);
-    c.mnuZELback = item(go, "mnuZELback", QStringLiteral("&Back"), 432);
-    c.mnuZELback->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    c.mnuZELforward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
-    c.mnuZELforward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    QAction* tree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
-    tree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    c.mnuZELback->setEnabled(false); // nothing has been drawn yet
-    c.mnuZELforward->setEnabled(false);
+    cmd.back = item(go, "mnuZELback", QStringLiteral("&Back"), 432);
+    cmd.back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    cmd.forward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
+    cmd.forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    cmd.familyTree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
+    cmd.familyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    cmd.back->setEnabled(false); // nothing has been drawn yet
+    cmd.forward->setEnabled(false);
 
     QMenu* help = menu("mnuZ_help", QStringLiteral("&Help"), 420);
     const auto helpItem = [&](const char* objectName, const QString& caption, int topic,
@@ -405,15 +402,15 @@ bool MainWindow::autoPrintTicked() const {
 }
 
 void MainWindow::setSaveEnabled(bool enabled) {
-    m_controls->mnuZELsave->setEnabled(enabled);
+    m_commands.save->setEnabled(enabled);
 }
 
 void MainWindow::setLoadEnabled(bool enabled) {
-    m_controls->mnuZELload->setEnabled(enabled);
+    m_commands.loadDelete->setEnabled(enabled);
 }
 
 void MainWindow::setReviewVisible(bool visible) {
-    m_controls->cmdZELMrep->setVisible(visible);
+    m_commands.reviewMutations->setVisible(visible);
 }
 
 void MainWindow::showRecordLabels(bool visible) {
@@ -432,8 +429,8 @@ void MainWindow::showStatus(const std::string& text) {
 }
 
 void MainWindow::historyChanged(bool canGoBack, bool canGoForward) {
-    m_controls->mnuZELback->setEnabled(canGoBack);
-    m_controls->mnuZELforward->setEnabled(canGoForward);
+    m_commands.back->setEnabled(canGoBack);
+    m_commands.forward->setEnabled(canGoForward);
     emit historyMoved();
 }
 

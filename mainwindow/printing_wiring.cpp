@@ -30,14 +30,10 @@ StoreSelectionWindow& connectPrinting(MainWindow& window) {
             window.statusBar()->showMessage(QString::fromStdString(text), kPrintNoteMs);
         });
     }
-    if (auto* print = window.findChild<QAction*>(QStringLiteral("mnuZELprint"))) {
-        QObject::connect(print, &QAction::triggered, &window,
-                         [&window] { printScreen(window.state(), window.services()); });
-    }
-    if (auto* preview = window.findChild<QAction*>(QStringLiteral("mnuZELpreview"))) {
-        QObject::connect(preview, &QAction::triggered, &window,
-                         [&window] { previewScreen(window.state(), window.services()); });
-    }
+    QObject::connect(window.commands().print, &QAction::triggered, &window,
+                     [&window] { printScreen(window.state(), window.services()); });
+    QObject::connect(window.commands().preview, &QAction::triggered, &window,
+                     [&window] { previewScreen(window.state(), window.services()); });
     auto* selection = new StoreSelectionWindow(&window);
     QObject::connect(selection, &StoreSelectionWindow::printRequested, &window,
                      [&window, selection](int n) {

@@ -96,12 +96,8 @@ private:
     QPointer<DeleteRecordWindow> m_confirmation;
 };
 
-void onTriggered(MainWindow& window, const char* name, const std::function<void()>& slot) {
-    auto* action = window.findChild<QAction*>(QLatin1String(name));
-    Q_ASSERT(action != nullptr);
-    if (action != nullptr) {
-        QObject::connect(action, &QAction::triggered, &window, slot);
-    }
+void onTriggered(MainWindow& window, QAction* action, const std::function<void()>& slot) {
+    QObject::connect(action, &QAction::triggered, &window, slot);
 }
 
 } // namespace
@@ -113,16 +109,17 @@ void connectStorage(MainWindow& window, StoreChoiceView& storeChoice,
     MainWindow* main = &window;
     StoreChoiceView* choice = &storeChoice;
 
-    onTriggered(window, "mnuZELsave", [main] { saveScreen(main->state(), main->services()); });
-    onTriggered(window, "mnuZELload", [main, windows] {
+    onTriggered(window, window.commands().save,
+                [main] { saveScreen(main->state(), main->services()); });
+    onTriggered(window, window.commands().loadDelete, [main, windows] {
         showCatalogue(main->state(), main->services(), windows->catalogue());
     });
-    onTriggered(window, "mnuZELchng", [main, choice, windows] {
+    onTriggered(window, window.commands().changeStorageFile, [main, choice, windows] {
         const std::string before = main->state().store.currentStore;
         changeStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
     });
-    onTriggered(window, "mnuZELdel", [main, choice, windows] {
+    onTriggered(window, window.commands().deleteStorageFile, [main, choice, windows] {
         const std::string before = main->state().store.currentStore;
         deleteStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
