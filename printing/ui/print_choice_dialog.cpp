@@ -48,6 +48,7 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
     label->setAutoFillBackground(true);
 
     auto* print = new QPushButton(QStringLiteral("PRINT"), this);
+    m_print = print;
     print->setObjectName(QStringLiteral("cmdZELDprint"));
     print->setGeometry(twipsRect(120, 960, 1215, 495));
     auto* cont = new QPushButton(QStringLiteral("CONTINUE"), this);
@@ -66,7 +67,7 @@ PrintChoice PrintChoiceDialog::ask() {
         parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
     move(origin + QPoint(twipsToPixels(570), twipsToPixels(8895)));
-    findChild<QPushButton*>(QStringLiteral("cmdZELDprint"))->setFocus();
+    m_print->setFocus();
     exec();
     return m_choice;
 }

@@ -25,6 +25,7 @@ private:
     void choosePrint();
     void chooseContinue();
 
+    QPushButton* m_print = nullptr;
     PrintChoice m_choice = PrintChoice::Continue;
 };
 
