@@ -17,7 +17,7 @@ namespace vavivor {
 
 BenchProgram::BenchProgram(PrinterPage* printer) {
     PlatformServices services = m_platform.services();
-    m_window = std::make_unique<ZelMain>(PlatformServices{
+    m_window = std::make_unique<MainWindow>(PlatformServices{
         services.dialogs, services.printDialogs, printer != nullptr ? *printer : services.printer,
         services.help, services.random, services.clock});
     wireProgram(*m_window);

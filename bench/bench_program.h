@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/picture.h"
-#include "mainwindow/zel_main.h"
+#include "mainwindow/main_window.h"
 #include "support/scripted_services.h"
 
 #include <QLineF>
@@ -26,7 +26,7 @@ public:
     // `printer` replaces the scripted printer when given; it must outlive the program.
     explicit BenchProgram(PrinterPage* printer = nullptr);
 
-    ZelMain& window() { return *m_window; }
+    MainWindow& window() { return *m_window; }
     PictureArea& area();
     QString folder() const { return m_folder.path(); }
 
@@ -38,7 +38,7 @@ public:
 private:
     QTemporaryDir m_folder;
     ScriptedPlatform m_platform;
-    std::unique_ptr<ZelMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 };
 
 // The black one-pixel segments of `picture` in the pixels of an area of `size`: the figures

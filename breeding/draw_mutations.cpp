@@ -8,7 +8,7 @@
 
 namespace vavivor {
 
-void cmdZELMdraw_Click(ProgramState& state, Services& services) {
+void breedMutations(ProgramState& state, Services& services) {
     startBreedingClick(state, services);
     services.controls.showRecordLabels(false);
     services.random.reseed();

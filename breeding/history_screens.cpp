@@ -60,13 +60,13 @@ bool showHistoryEntry(ProgramState& state, Services& services, int index) {
     return true;
 }
 
-void mnuZELback_Click(ProgramState& state, Services& services) {
+void goBack(ProgramState& state, Services& services) {
     if (state.history.canGoBack()) {
         showHistoryEntry(state, services, state.history.entry(state.history.current()).parent);
     }
 }
 
-void mnuZELforward_Click(ProgramState& state, Services& services) {
+void goForward(ProgramState& state, Services& services) {
     if (state.history.canGoForward()) {
         showHistoryEntry(state, services, state.history.entry(state.history.current()).lastChild);
     }

@@ -26,7 +26,7 @@ bool showHistoryEntry(ProgramState& state, Services& services, int index);
 
 // Go > Back and Go > Forward (Forward follows the child visited last). Nothing happens where
 // there is no such screen.
-void mnuZELback_Click(ProgramState& state, Services& services);
-void mnuZELforward_Click(ProgramState& state, Services& services);
+void goBack(ProgramState& state, Services& services);
+void goForward(ProgramState& state, Services& services);
 
 } // namespace vavivor

@@ -22,7 +22,7 @@ std::optional<std::uint32_t> parseSeed(std::string_view text) {
     return seed;
 }
 
-void cmdZELMdraw_ShiftClick(ProgramState& state, Services& services) {
+void breedMutationsFromChosenSeed(ProgramState& state, Services& services) {
     for (;;) {
         const auto typed = services.dialogs.askText(
             "Draw the chain of a seed. Type the seed, a whole number from 0 to 4294967295, as "
@@ -33,7 +33,7 @@ void cmdZELMdraw_ShiftClick(ProgramState& state, Services& services) {
         }
         if (const auto seed = parseSeed(*typed)) {
             services.random.useSeed(*seed);
-            cmdZELMdraw_Click(state, services);
+            breedMutations(state, services);
             return;
         }
         services.dialogs.message("\"" + *typed +

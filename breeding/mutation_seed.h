@@ -17,6 +17,6 @@ std::optional<std::uint32_t> parseSeed(std::string_view text);
 // Shift+click on DRAW MUTATIONS: asks for a seed and draws the chain that seed gives, exactly
 // as a click would draw it. A bad number is refused with a message and asked for again;
 // Cancel draws nothing.
-void cmdZELMdraw_ShiftClick(ProgramState& state, Services& services);
+void breedMutationsFromChosenSeed(ProgramState& state, Services& services);
 
 } // namespace vavivor

@@ -7,7 +7,7 @@
 
 namespace vavivor {
 
-void cmdZELRdraw_Click(ProgramState& state, Services& services) {
+void breedRelatives(ProgramState& state, Services& services) {
     startBreedingClick(state, services);
     services.controls.showRecordLabels(false);
     Screen screen = relativesScreen(state.genome.centralPos);

@@ -8,6 +8,6 @@ namespace vavivor {
 // DRAW RELATIVES: the editor's genes become the central figure, the Auto-Print box is read and
 // the central figure is drawn with its 16 single-gene relatives, then recorded in the history.
 // The mutant table is not touched.
-void cmdZELRdraw_Click(ProgramState& state, Services& services);
+void breedRelatives(ProgramState& state, Services& services);
 
 } // namespace vavivor

@@ -6,7 +6,7 @@
 
 namespace vavivor {
 
-void cmdZELMrep_Click(ProgramState& state, Services& services) {
+void reviewMutations(ProgramState& state, Services& services) {
     GenomeState& genome = state.genome;
     showCentral(genome);
     Screen screen = reviewScreen(genome.centralPos, genome.cellPos);

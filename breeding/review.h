@@ -9,6 +9,6 @@ namespace vavivor {
 // force now, without drawing a random number, and records it in the history. The central
 // figure comes from centralPos; the gene editor is put back on it. Reads neither the editor
 // nor the Auto-Print box and leaves the pick as it was.
-void cmdZELMrep_Click(ProgramState& state, Services& services);
+void reviewMutations(ProgramState& state, Services& services);
 
 } // namespace vavivor

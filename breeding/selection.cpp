@@ -55,15 +55,15 @@ void takeCell(ProgramState& state, int k) {
     setEditorPosition(genome, g, genome.genePos[g]);
 }
 
-void selectCell(ProgramState& state, Services& /*services*/, int button, int shift, float x,
-                float y) {
+void selectCell(ProgramState& state, Services& /*services*/, PickButton button, bool modifierHeld,
+                float x, float y) {
     ScreenState& screen = state.screen;
     SelectionState& selection = state.selection;
-    if (shift != 0 || screen.fullScreen() || !selection.screenDrawn[screen.curPic]) {
+    if (modifierHeld || screen.fullScreen() || !selection.screenDrawn[screen.curPic]) {
         return;
     }
     DrawingSurface& surface = screen.surface();
-    if (button == kLeftButton) {
+    if (button == PickButton::Left) {
         const std::optional<GridCell> cell = hitCell(x, y, screen.cellSize, screen.gridN);
         if (!cell) {
             return;
@@ -85,7 +85,7 @@ void selectCell(ProgramState& state, Services& /*services*/, int button, int shi
         selection.selRow = static_cast<std::int16_t>(cell->row);
         selection.noSelection = false;
         takeCell(state, k);
-    } else if (button == kRightButton && !selection.noSelection) {
+    } else if (button == PickButton::Right && !selection.noSelection) {
         frameCell(surface, selection.selCol, selection.selRow, kBlack, screen.cellSize);
         showCentral(state.genome);
     }

@@ -9,9 +9,8 @@
 
 namespace vavivor {
 
-// Mouse buttons and shift bits as the picture area reports them.
-inline constexpr int kLeftButton = 1;
-inline constexpr int kRightButton = 2;
+// The mouse button of a pick; the window turns its own buttons into these.
+enum class PickButton { Left, Right, Other };
 
 struct GridCell {
     int column = 0; // 0..4 from the left
@@ -24,10 +23,11 @@ struct GridCell {
 std::optional<GridCell> hitCell(float x, float y, int cellSize = kCellSize, int gridN = kGridN);
 
 // A mouse button going down on the main picture area: a left click picks the cell under the
-// mouse on a grid screen, a right click undoes the pick. Clicks with Shift, Ctrl or Alt, with
-// other buttons, in the full-screen layout or before any breeding screen has been drawn on
-// the area do nothing.
-void selectCell(ProgramState& state, Services& services, int button, int shift, float x, float y);
+// mouse on a grid screen, a right click undoes the pick. Clicks with a modifier key held (Shift,
+// Ctrl or Alt), with other buttons, in the full-screen layout or before any breeding screen has
+// been drawn on the area do nothing.
+void selectCell(ProgramState& state, Services& services, PickButton button, bool modifierHeld,
+                float x, float y);
 
 // The outline of the cell (column, row counted from the bottom) in `colour`, a line 1 pixel
 // wide; a side on the area's edge lies half a line inside it.

@@ -5,13 +5,12 @@
 #include "breeding/relatives.h"
 #include "breeding/review.h"
 #include "breeding/selection.h"
+#include "main_window.h"
 #include "platform/keyboard_pick.h"
 #include "platform/picture_area.h"
-#include "zel_main.h"
 
 #include <QGuiApplication>
 #include <QPushButton>
-#include <QtGlobal>
 
 namespace vavivor {
 
@@ -19,12 +18,7 @@ namespace {
 
 using Handler = void (*)(ProgramState&, Services&);
 
-void onClick(ZelMain& window, const char* buttonName, Handler handler) {
-    auto* button = window.findChild<QPushButton*>(QLatin1String(buttonName));
-    if (button == nullptr) {
-        qWarning("connectBreeding: the main window has no button %s", buttonName);
-        return;
-    }
+void onClick(MainWindow& window, QPushButton* button, Handler handler) {
     QObject::connect(button, &QPushButton::clicked, &window,
                      [&window, handler] { handler(window.state(), window.services()); });
 }
@@ -32,22 +26,40 @@ void onClick(ZelMain& window, const char* buttonName, Handler handler) {
 // DRAW MUTATIONS: with Shift held, the chain of a seed the user gives; otherwise a new chain.
 void drawMutationsClick(ProgramState& state, Services& services) {
     if (QGuiApplication::keyboardModifiers().testFlag(Qt::ShiftModifier)) {
-        cmdZELMdraw_ShiftClick(state, services);
+        breedMutationsFromChosenSeed(state, services);
     } else {
-        cmdZELMdraw_Click(state, services);
+        breedMutations(state, services);
     }
+}
+
+PickButton pickButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return PickButton::Left;
+    case Qt::RightButton:
+        return PickButton::Right;
+    default:
+        return PickButton::Other;
+    }
+}
+
+bool modifierHeld(Qt::KeyboardModifiers modifiers) {
+    return (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != 0;
 }
 
 } // namespace
 
-void connectBreeding(ZelMain& window) {
-    onClick(window, "cmdZELMdraw", drawMutationsClick);
-    onClick(window, "cmdZELRdraw", cmdZELRdraw_Click);
-    onClick(window, "cmdZELMrep", cmdZELMrep_Click);
-    QObject::connect(window.pictureArea(0), &PictureArea::mouseDown, &window,
-                     [&window](int button, int shift, float x, float y) {
-                         selectCell(window.state(), window.services(), button, shift, x, y);
-                     });
+void connectBreeding(MainWindow& window) {
+    const MainCommands& commands = window.commands();
+    onClick(window, commands.drawMutations, drawMutationsClick);
+    onClick(window, commands.drawRelatives, breedRelatives);
+    onClick(window, commands.reviewMutations, reviewMutations);
+    QObject::connect(
+        window.pictureArea(0), &PictureArea::mouseDown, &window,
+        [&window](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y) {
+            selectCell(window.state(), window.services(), pickButton(button),
+                       modifierHeld(modifiers), x, y);
+        });
     // The keys pick as the mouse does, where a pick is possible: the grid of the main area.
     pickWithKeys(*window.pictureArea(0), kGridN, [&window] {
         const ScreenState& screen = window.state().screen;

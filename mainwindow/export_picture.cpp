@@ -46,7 +46,7 @@ std::optional<std::string> writeExportedPicture(const Picture& picture, const st
     return error.toStdString();
 }
 
-void mnuZELexport_Click(ProgramState& state, Services& services) {
+void exportPicture(ProgramState& state, Services& services) {
     Dialogs& dialogs = services.dialogs;
     const Picture* picture = exportedPicture(state);
     if (picture == nullptr) {

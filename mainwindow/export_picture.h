@@ -31,6 +31,6 @@ std::optional<std::string> writeExportedPicture(const Picture& picture, const st
 // File > Export Picture...: the save dialog, for a PNG the size, then the file. A name with
 // another extension is refused with a message and the dialog comes again; Cancel saves
 // nothing.
-void mnuZELexport_Click(ProgramState& state, Services& services);
+void exportPicture(ProgramState& state, Services& services);
 
 } // namespace vavivor

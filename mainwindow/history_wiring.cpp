@@ -4,7 +4,7 @@
 #include "breeding/ui/family_tree_window.h"
 #include "core/dialogs.h"
 #include "core/main_controls.h"
-#include "zel_main.h"
+#include "main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,19 +17,11 @@ namespace {
 
 constexpr const char* kTreeTitle = "FAMILY TREE";
 
-QAction* goItem(ZelMain& window, const char* name) {
-    auto* action = window.findChild<QAction*>(QLatin1String(name));
-    if (action == nullptr) {
-        qWarning("connectHistory: the main window has no menu item %s", name);
-    }
-    return action;
-}
-
 // The family tree window, made on first use, and the mouse's back and forward buttons, which
 // act as Go > Back and Go > Forward over the main window and over the tree.
 class HistoryWindows : public QObject {
 public:
-    HistoryWindows(ZelMain& window, QAction* back, QAction* forward)
+    HistoryWindows(MainWindow& window, QAction* back, QAction* forward)
         : QObject(&window), m_window(window), m_back(back), m_forward(forward) {
         qApp->installEventFilter(this);
     }
@@ -96,7 +88,7 @@ private:
         services.controls.showStatus("Family tree saved as " + *path);
     }
 
-    ZelMain& m_window;
+    MainWindow& m_window;
     QAction* m_back;
     QAction* m_forward;
     QPointer<FamilyTreeWindow> m_tree;
@@ -104,20 +96,17 @@ private:
 
 } // namespace
 
-void connectHistory(ZelMain& window) {
-    QAction* back = goItem(window, "mnuZELback");
-    QAction* forward = goItem(window, "mnuZELforward");
-    QAction* tree = goItem(window, "mnuZELtree");
-    if (back == nullptr || forward == nullptr || tree == nullptr) {
-        return;
-    }
+void connectHistory(MainWindow& window) {
+    QAction* back = window.commands().back;
+    QAction* forward = window.commands().forward;
+    QAction* tree = window.commands().familyTree;
     auto* windows = new HistoryWindows(window, back, forward);
     QObject::connect(back, &QAction::triggered, &window,
-                     [&window] { mnuZELback_Click(window.state(), window.services()); });
+                     [&window] { goBack(window.state(), window.services()); });
     QObject::connect(forward, &QAction::triggered, &window,
-                     [&window] { mnuZELforward_Click(window.state(), window.services()); });
+                     [&window] { goForward(window.state(), window.services()); });
     QObject::connect(tree, &QAction::triggered, windows, [windows] { windows->showTree(); });
-    QObject::connect(&window, &ZelMain::historyMoved, windows,
+    QObject::connect(&window, &MainWindow::historyMoved, windows,
                      [windows] { windows->historyMoved(); });
 }
 

@@ -1,11 +1,11 @@
 #include "printing_wiring.h"
 
+#include "main_window.h"
 #include "platform/qt_printer_page.h"
 #include "printing/catalogue_print.h"
 #include "printing/graphics_print.h"
 #include "printing/ui/qt_print_dialogs.h"
 #include "storage/ui/store_selection_window.h"
-#include "zel_main.h"
 
 #include <QAction>
 #include <QStatusBar>
@@ -20,7 +20,7 @@ constexpr int kPrintNoteMs = 10000;
 
 } // namespace
 
-StoreSelectionWindow& connectPrinting(ZelMain& window) {
+StoreSelectionWindow& connectPrinting(MainWindow& window) {
     Services& services = window.services();
     if (auto* dialogs = dynamic_cast<QtPrintDialogs*>(&services.printDialogs)) {
         dialogs->setParent(&window);
@@ -30,14 +30,10 @@ StoreSelectionWindow& connectPrinting(ZelMain& window) {
             window.statusBar()->showMessage(QString::fromStdString(text), kPrintNoteMs);
         });
     }
-    if (auto* print = window.findChild<QAction*>(QStringLiteral("mnuZELprint"))) {
-        QObject::connect(print, &QAction::triggered, &window,
-                         [&window] { mnuZELprint_Click(window.state(), window.services()); });
-    }
-    if (auto* preview = window.findChild<QAction*>(QStringLiteral("mnuZELpreview"))) {
-        QObject::connect(preview, &QAction::triggered, &window,
-                         [&window] { mnuZELpreview_Click(window.state(), window.services()); });
-    }
+    QObject::connect(window.commands().print, &QAction::triggered, &window,
+                     [&window] { printScreen(window.state(), window.services()); });
+    QObject::connect(window.commands().preview, &QAction::triggered, &window,
+                     [&window] { previewScreen(window.state(), window.services()); });
     auto* selection = new StoreSelectionWindow(&window);
     QObject::connect(selection, &StoreSelectionWindow::printRequested, &window,
                      [&window, selection](int n) {

@@ -3,7 +3,7 @@
 namespace vavivor {
 
 class StoreSelectionWindow;
-class ZelMain;
+class MainWindow;
 
 // Connects File > Print and Print Preview to the graphics print, and creates the storage file
 // selection window, hidden, whose SELECT and ALL print the catalogue, or preview it when the
@@ -11,6 +11,6 @@ class ZelMain;
 // the Qt printer and dialogs, the dialogs get the window as their parent and the printer
 // reports where a document went in the status bar. Returns the selection window: the storage
 // list fills it, the catalogue window shows it.
-StoreSelectionWindow& connectPrinting(ZelMain& window);
+StoreSelectionWindow& connectPrinting(MainWindow& window);
 
 } // namespace vavivor

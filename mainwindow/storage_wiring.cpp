@@ -1,13 +1,13 @@
 #include "storage_wiring.h"
 
 #include "breeding/history_screens.h"
+#include "main_window.h"
 #include "storage/catalogue.h"
 #include "storage/save_record.h"
 #include "storage/store_commands.h"
 #include "storage/store_list.h"
-#include "storage/ui/zel_delete.h"
-#include "storage/ui/zel_str_cat.h"
-#include "zel_main.h"
+#include "storage/ui/catalogue_window.h"
+#include "storage/ui/delete_record_window.h"
 
 #include <QAction>
 #include <QPointer>
@@ -23,31 +23,31 @@ namespace {
 // deletes them.
 class StorageWindows {
 public:
-    StorageWindows(ZelMain& window, std::function<void()> printCatalogue,
+    StorageWindows(MainWindow& window, std::function<void()> printCatalogue,
                    std::function<void()> previewCatalogue)
         : m_window(window), m_printCatalogue(std::move(printCatalogue)),
           m_previewCatalogue(std::move(previewCatalogue)) {}
 
-    ZelStrCat& catalogue() {
+    CatalogueWindow& catalogue() {
         if (m_catalogue.isNull()) {
-            m_catalogue = new ZelStrCat(&m_window);
-            QObject::connect(m_catalogue, &ZelStrCat::loadRequested, m_catalogue, [this] {
+            m_catalogue = new CatalogueWindow(&m_window);
+            QObject::connect(m_catalogue, &CatalogueWindow::loadRequested, m_catalogue, [this] {
                 ProgramState& state = m_window.state();
                 Services& services = m_window.services();
                 if (const auto screen = loadSelectedRecord(state, services, *m_catalogue)) {
                     showLoadedRecord(state, services, *screen);
                 }
             });
-            QObject::connect(m_catalogue, &ZelStrCat::deleteRequested, m_catalogue, [this] {
+            QObject::connect(m_catalogue, &CatalogueWindow::deleteRequested, m_catalogue, [this] {
                 deleteSelectedRecord(m_window.state(), m_window.services(), *m_catalogue,
                                      [this]() -> DeleteView& { return confirmation(); });
             });
-            QObject::connect(m_catalogue, &ZelStrCat::printRequested, m_catalogue, [this] {
+            QObject::connect(m_catalogue, &CatalogueWindow::printRequested, m_catalogue, [this] {
                 if (m_printCatalogue) {
                     m_printCatalogue();
                 }
             });
-            QObject::connect(m_catalogue, &ZelStrCat::previewRequested, m_catalogue, [this] {
+            QObject::connect(m_catalogue, &CatalogueWindow::previewRequested, m_catalogue, [this] {
                 if (m_previewCatalogue) {
                     m_previewCatalogue();
                 }
@@ -56,13 +56,14 @@ public:
         return *m_catalogue;
     }
 
-    ZelDelete& confirmation() {
+    DeleteRecordWindow& confirmation() {
         if (m_confirmation.isNull()) {
-            m_confirmation = new ZelDelete(&m_window);
-            QObject::connect(m_confirmation, &ZelDelete::deleteConfirmed, m_confirmation, [this] {
-                cmdFMDdel_Click(m_window.state(), m_window.services(), *m_confirmation,
-                                catalogue());
-            });
+            m_confirmation = new DeleteRecordWindow(&m_window);
+            QObject::connect(m_confirmation, &DeleteRecordWindow::deleteConfirmed, m_confirmation,
+                             [this] {
+                                 deleteConfirmedRecord(m_window.state(), m_window.services(),
+                                                       *m_confirmation, catalogue());
+                             });
         }
         return *m_confirmation;
     }
@@ -88,43 +89,39 @@ public:
     }
 
 private:
-    ZelMain& m_window;
+    MainWindow& m_window;
     std::function<void()> m_printCatalogue;
     std::function<void()> m_previewCatalogue;
-    QPointer<ZelStrCat> m_catalogue;
-    QPointer<ZelDelete> m_confirmation;
+    QPointer<CatalogueWindow> m_catalogue;
+    QPointer<DeleteRecordWindow> m_confirmation;
 };
 
-void onTriggered(ZelMain& window, const char* name, const std::function<void()>& slot) {
-    auto* action = window.findChild<QAction*>(QLatin1String(name));
-    Q_ASSERT(action != nullptr);
-    if (action != nullptr) {
-        QObject::connect(action, &QAction::triggered, &window, slot);
-    }
+void onTriggered(MainWindow& window, QAction* action, const std::function<void()>& slot) {
+    QObject::connect(action, &QAction::triggered, &window, slot);
 }
 
 } // namespace
 
-void connectStorage(ZelMain& window, StoreChoiceView& storeChoice,
+void connectStorage(MainWindow& window, StoreChoiceView& storeChoice,
                     std::function<void()> printCatalogue, std::function<void()> previewCatalogue) {
     auto windows = std::make_shared<StorageWindows>(window, std::move(printCatalogue),
                                                     std::move(previewCatalogue));
-    ZelMain* main = &window;
+    MainWindow* main = &window;
     StoreChoiceView* choice = &storeChoice;
 
-    onTriggered(window, "mnuZELsave",
-                [main] { mnuZELsave_Click(main->state(), main->services()); });
-    onTriggered(window, "mnuZELload", [main, windows] {
+    onTriggered(window, window.commands().save,
+                [main] { saveScreen(main->state(), main->services()); });
+    onTriggered(window, window.commands().loadDelete, [main, windows] {
         showCatalogue(main->state(), main->services(), windows->catalogue());
     });
-    onTriggered(window, "mnuZELchng", [main, choice, windows] {
+    onTriggered(window, window.commands().changeStorageFile, [main, choice, windows] {
         const std::string before = main->state().store.currentStore;
-        mnuZELchng_Click(main->state(), main->services(), *choice);
+        changeStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
     });
-    onTriggered(window, "mnuZELdel", [main, choice, windows] {
+    onTriggered(window, window.commands().deleteStorageFile, [main, choice, windows] {
         const std::string before = main->state().store.currentStore;
-        mnuZELdel_Click(main->state(), main->services(), *choice);
+        deleteStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
     });
     window.setStorageStartUp(

@@ -5,7 +5,7 @@
 namespace vavivor {
 
 class StoreChoiceView;
-class ZelMain;
+class MainWindow;
 
 // Connects File > Save, Load/Delete, Change Storage file and Delete Storage file of the main
 // window to the storage logic, and start-up's storage steps (the storage list, then the scan)
@@ -13,7 +13,7 @@ class ZelMain;
 // time they are needed and then only hidden and shown; the catalogue's Print Catalogue calls
 // `printCatalogue`, its Print Preview `previewCatalogue`. `storeChoice` is the storage-file
 // selection that the storage list fills; it must live as long as the window.
-void connectStorage(ZelMain& window, StoreChoiceView& storeChoice,
+void connectStorage(MainWindow& window, StoreChoiceView& storeChoice,
                     std::function<void()> printCatalogue,
                     std::function<void()> previewCatalogue = {});
 

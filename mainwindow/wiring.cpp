@@ -3,6 +3,7 @@
 #include "breeding_wiring.h"
 #include "core/random_source.h"
 #include "history_wiring.h"
+#include "main_window.h"
 #include "platform/fonts.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_help_viewer.h"
@@ -12,14 +13,13 @@
 #include "printing_wiring.h"
 #include "storage/ui/store_selection_window.h"
 #include "storage_wiring.h"
-#include "zel_main.h"
 
 #include <QApplication>
 #include <QTimer>
 
 namespace vavivor {
 
-void wireProgram(ZelMain& window) {
+void wireProgram(MainWindow& window) {
     connectBreeding(window);
     connectHistory(window);
     // The storage-file selection belongs to the catalogue print; the storage list fills it and
@@ -40,7 +40,7 @@ int runProgram(const std::string& programFolder) {
     TwisterRandom random;
     SystemClock clock;
 
-    ZelMain window(PlatformServices{dialogs, printDialogs, printer, help, random, clock});
+    MainWindow window(PlatformServices{dialogs, printDialogs, printer, help, random, clock});
     dialogs.setParent(&window);
     wireProgram(window);
     if (!programFolder.empty()) {

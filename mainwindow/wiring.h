@@ -4,11 +4,11 @@
 
 namespace vavivor {
 
-class ZelMain;
+class MainWindow;
 
 // Connects every subsystem's controls to the main window: the breeding buttons and the mouse,
 // the printing commands and windows, the storage commands and windows.
-void wireProgram(ZelMain& window);
+void wireProgram(MainWindow& window);
 
 // The program on the Qt services: builds and wires the main window, starts it up, shows it and
 // runs the event loop until the program ends; returns the loop's exit code. An empty

@@ -12,9 +12,6 @@ namespace vavivor {
 
 namespace {
 
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
-
 // The dashed frame, drawn over the picture without becoming part of it.
 class PickCursor : public QWidget {
 public:
@@ -93,9 +90,9 @@ private:
         case Qt::Key_Return:
         case Qt::Key_Enter:
         case Qt::Key_Space:
-            return click(kLeftButton);
+            return click(Qt::LeftButton);
         case Qt::Key_Escape:
-            return click(kRightButton);
+            return click(Qt::RightButton);
         default:
             return false;
         }
@@ -106,7 +103,7 @@ private:
     }
 
     // A click in the middle of the frame's cell, in the area's user units.
-    bool click(int button) {
+    bool click(Qt::MouseButton button) {
         if (!m_gridShown()) {
             return false;
         }
@@ -114,7 +111,7 @@ private:
         const QPointF centre = cellRect().center();
         const auto x = static_cast<float>(s.left + centre.x() / width() * (s.right - s.left));
         const auto y = static_cast<float>(s.top + centre.y() / height() * (s.bottom - s.top));
-        emit m_area.mouseDown(button, 0, x, y);
+        emit m_area.mouseDown(button, Qt::NoModifier, x, y);
         return true;
     }
 

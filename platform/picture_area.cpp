@@ -89,30 +89,16 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
 }
 
 void PictureArea::mousePressEvent(QMouseEvent* event) {
-    int button = 0;
-    switch (event->button()) {
-    case Qt::LeftButton:
-        button = 1;
-        break;
-    case Qt::RightButton:
-        button = 2;
-        break;
-    case Qt::MiddleButton:
-        button = 4;
-        break;
-    default:
+    const Qt::MouseButton button = event->button();
+    if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton) {
         QWidget::mousePressEvent(event);
         return;
     }
-    const Qt::KeyboardModifiers mods = event->modifiers();
-    const int shift = (mods.testFlag(Qt::ShiftModifier) ? 1 : 0) +
-                      (mods.testFlag(Qt::ControlModifier) ? 2 : 0) +
-                      (mods.testFlag(Qt::AltModifier) ? 4 : 0);
     const PictureScale s = m_record.scale();
     const QPointF p = event->position();
     const auto x = static_cast<float>(s.left + p.x() / width() * (s.right - s.left));
     const auto y = static_cast<float>(s.top + p.y() / height() * (s.bottom - s.top));
-    emit mouseDown(button, shift, x, y);
+    emit mouseDown(button, event->modifiers(), x, y);
 }
 
 } // namespace vavivor

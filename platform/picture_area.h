@@ -30,9 +30,8 @@ public:
     [[nodiscard]] const QImage& image();
 
 signals:
-    // A mouse button went down: button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl,
-    // 4 Alt; x and y in the area's user units.
-    void mouseDown(int button, int shift, float x, float y);
+    // The left, right or middle mouse button went down; x and y in the area's user units.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, float x, float y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -118,13 +118,13 @@ bool graphicsPrint(ProgramState& state, Services& services) {
     return true;
 }
 
-void mnuZELprint_Click(ProgramState& state, Services& services) {
+void printScreen(ProgramState& state, Services& services) {
     if (services.printDialogs.setupPrinter("VAVIVOR: GRAPHICS PRINT")) {
         graphicsPrint(state, services);
     }
 }
 
-void mnuZELpreview_Click(ProgramState& state, Services& services) {
+void previewScreen(ProgramState& state, Services& services) {
     services.printDialogs.showPreview("VAVIVOR: PRINT PREVIEW", [&](PrinterPage& page) {
         composeGraphicsPage(state, page, services.clock);
         page.endDoc();

@@ -17,10 +17,10 @@ bool graphicsPrint(ProgramState& state, Services& services);
 
 // File > Print: the printer-setup dialog (without a printer the PDF save dialog), then the
 // page. Cancel prints nothing.
-void mnuZELprint_Click(ProgramState& state, Services& services);
+void printScreen(ProgramState& state, Services& services);
 
 // File > Print Preview: the page that File > Print prints, in the print preview.
-void mnuZELpreview_Click(ProgramState& state, Services& services);
+void previewScreen(ProgramState& state, Services& services);
 
 // The pause after each full-screen figure: the page at once with Auto-Print, otherwise the
 // print-or-continue dialog. After an Auto-Print page has failed, the rest of the screen's

@@ -184,8 +184,8 @@ void deleteSelectedRecord(ProgramState& state, Services& services, const Catalog
     }
 }
 
-void cmdFMDdel_Click(ProgramState& state, Services& services, DeleteView& confirmation,
-                     CatalogueView& view) {
+void deleteConfirmedRecord(ProgramState& state, Services& services, DeleteView& confirmation,
+                           CatalogueView& view) {
     const ShownRecord shown = confirmation.shownRecord();
     confirmation.hideWindow();
     deleteRecord(state, services, view, shown);

@@ -61,8 +61,8 @@ std::optional<Screen> loadSelectedRecord(ProgramState& state, Services& services
 void deleteSelectedRecord(ProgramState& state, Services& services, const CatalogueView& view,
                           const std::function<DeleteView&()>& confirmation);
 // DELETE in the confirmation: the record it shows.
-void cmdFMDdel_Click(ProgramState& state, Services& services, DeleteView& confirmation,
-                     CatalogueView& view);
+void deleteConfirmedRecord(ProgramState& state, Services& services, DeleteView& confirmation,
+                           CatalogueView& view);
 
 inline constexpr const char* kListRecordTitle = "LIST RECORD";
 inline constexpr const char* kSelectFirst = "You must SELECT an item first.";

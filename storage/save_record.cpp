@@ -125,7 +125,7 @@ std::optional<Placement> placeRecord(const std::string& path, int n, StoreLock& 
 
 } // namespace
 
-void mnuZELsave_Click(ProgramState& state, Services& services) {
+void saveScreen(ProgramState& state, Services& services) {
     saveRecord(state, services, findFreeRecord(state.store));
 }
 

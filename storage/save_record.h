@@ -10,7 +10,7 @@
 namespace vavivor {
 
 // File > Save: findFreeRecord, then saveRecord.
-void mnuZELsave_Click(ProgramState& state, Services& services);
+void saveScreen(ProgramState& state, Services& services);
 
 // The lowest deleted record number of the current storage file, or nextRecord to append.
 std::int16_t findFreeRecord(const StoreState& store);

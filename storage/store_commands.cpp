@@ -32,7 +32,7 @@ bool sameFile(const std::string& a, const std::string& b) {
 
 } // namespace
 
-void mnuZELchng_Click(ProgramState& state, Services& services, StoreChoiceView& storeChoice) {
+void changeStorageFile(ProgramState& state, Services& services, StoreChoiceView& storeChoice) {
     for (;;) {
         const std::optional<std::string> path =
             services.dialogs.chooseStorageFile(kChangeTitle, false);
@@ -42,7 +42,7 @@ void mnuZELchng_Click(ProgramState& state, Services& services, StoreChoiceView& 
     }
 }
 
-void mnuZELdel_Click(ProgramState& state, Services& services, StoreChoiceView& storeChoice) {
+void deleteStorageFile(ProgramState& state, Services& services, StoreChoiceView& storeChoice) {
     for (;;) {
         const std::optional<std::string> path =
             services.dialogs.chooseStorageFile(kDeleteDialogTitle, true);

@@ -9,11 +9,11 @@
 namespace vavivor {
 
 // File > Change Storage file: the file dialog until a file has been taken or the user cancels.
-void mnuZELchng_Click(ProgramState& state, Services& services, StoreChoiceView& storeChoice);
+void changeStorageFile(ProgramState& state, Services& services, StoreChoiceView& storeChoice);
 
 // File > Delete Storage file: the file dialog until a file has been dealt with or the user
 // cancels.
-void mnuZELdel_Click(ProgramState& state, Services& services, StoreChoiceView& storeChoice);
+void deleteStorageFile(ProgramState& state, Services& services, StoreChoiceView& storeChoice);
 
 // Makes `path` the current storage file, adding it to the storage list when it is new (a new
 // file is created empty), rewrites the list and rescans. When the file cannot be used or the

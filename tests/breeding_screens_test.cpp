@@ -59,7 +59,7 @@ TEST(DrawMutationsTest, AChainNumberedByCellIsRecordedAndReviewedWithoutRandomNu
     const GeneSet central{4, 6, 3, 7, 5, 4, 6, 5};
     rig.setEditor(central);
     rig.platform.random.queueDraws(11);
-    cmdZELMdraw_Click(rig.state, rig.services);
+    breedMutations(rig.state, rig.services);
     const MutantTable table = rig.state.genome.cellPos;
     const Screen& screen = currentScreen(rig);
     EXPECT_EQ(screen.kind, ScreenKind::Mutations);
@@ -74,7 +74,7 @@ TEST(DrawMutationsTest, AChainNumberedByCellIsRecordedAndReviewedWithoutRandomNu
     }
 
     rig.setEditor(table[3]);
-    cmdZELMrep_Click(rig.state, rig.services);
+    reviewMutations(rig.state, rig.services);
     EXPECT_EQ(rig.controls.shownGenes, table[0]);
     EXPECT_EQ(rig.state.genome.genePos, table[24]);
     EXPECT_EQ(rig.platform.random.draws, 48);
@@ -87,7 +87,7 @@ TEST(DrawMutationsTest, AChainNumberedByCellIsRecordedAndReviewedWithoutRandomNu
     }
     // A loaded table is drawn as stored, its central figure from centralPos.
     rig.state.genome.centralPos = {2, 2, 2, 2, 2, 2, 2, 2};
-    cmdZELMrep_Click(rig.state, rig.services);
+    reviewMutations(rig.state, rig.services);
     EXPECT_EQ(currentScreen(rig).figures[0].genes, rig.state.genome.centralPos);
 }
 
@@ -95,15 +95,15 @@ TEST(DrawMutationsTest, AChainNumberedByCellIsRecordedAndReviewedWithoutRandomNu
 // the last Draw Mutations run read the box, whatever the box says now.
 TEST(FullScreenPrintTest, PausesOrPrintsAfterEachFigure) {
     for (const auto& [press, figures, autoPrint] :
-         {std::tuple{&cmdZELMdraw_Click, 25, false}, std::tuple{&cmdZELRdraw_Click, 17, false},
-          std::tuple{&cmdZELRdraw_Click, 17, true}, std::tuple{&cmdZELMrep_Click, 25, false},
-          std::tuple{&cmdZELMrep_Click, 25, true}}) {
+         {std::tuple{&breedMutations, 25, false}, std::tuple{&breedRelatives, 17, false},
+          std::tuple{&breedRelatives, 17, true}, std::tuple{&reviewMutations, 25, false},
+          std::tuple{&reviewMutations, 25, true}}) {
         SCOPED_TRACE(testing::Message() << figures << (autoPrint ? " Auto-Print" : " pauses"));
         LogicRig rig;
         rig.controls.autoPrintBox = autoPrint;
         rig.platform.random.queueDraws(5);
-        if (press == cmdZELMrep_Click) {
-            cmdZELMdraw_Click(rig.state, rig.services); // in the grid: nothing printed
+        if (press == reviewMutations) {
+            breedMutations(rig.state, rig.services); // in the grid: nothing printed
             rig.controls.autoPrintBox = !autoPrint;
         }
         rig.state.screen.gridFlag[0] = 1;
@@ -121,11 +121,11 @@ TEST(FullScreenPrintTest, AutoPrintStopsAtTheFirstFailedPageOfARun) {
     rig.controls.autoPrintBox = true;
     rig.state.screen.gridFlag[0] = 1;
     rig.platform.printer.failingEndDocs = 100;
-    cmdZELRdraw_Click(rig.state, rig.services);
+    breedRelatives(rig.state, rig.services);
     EXPECT_EQ(rig.platform.printer.documents, 1);
     ASSERT_EQ(rig.platform.dialogs.messages().size(), 1U);
     EXPECT_NE(rig.platform.dialogs.messages()[0].find("Auto-Print stops"), std::string::npos);
-    cmdZELRdraw_Click(rig.state, rig.services);
+    breedRelatives(rig.state, rig.services);
     EXPECT_EQ(rig.platform.printer.documents, 2);
     EXPECT_EQ(rig.platform.dialogs.messages().size(), 2U);
 }
@@ -165,8 +165,8 @@ protected:
         mark = rig.picture().picture().items().size();
     }
     // Clicks the centre of cell k (rows from the top).
-    void click(int k, int button = kLeftButton, int shift = 0) {
-        selectCell(rig.state, rig.services, button, shift, 200.0F * (k % 5) + 100,
+    void click(int k, PickButton button = PickButton::Left, bool modifierHeld = false) {
+        selectCell(rig.state, rig.services, button, modifierHeld, 200.0F * (k % 5) + 100,
                    200.0F * (4 - k / 5) + 100);
     }
     // The frames drawn since the last mark.
@@ -195,7 +195,7 @@ TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
     rig.state.genome.cellPos[3] = GeneSet{7, 7, 7, 7, 7, 7, 7, 7};
     const MutantTable table = rig.state.genome.cellPos;
     rig.controls.reviewVisible = true;
-    draw(cmdZELRdraw_Click);
+    draw(breedRelatives);
 
     const Screen& screen = currentScreen(rig);
     ASSERT_EQ(screen.figures.size(), 17U);
@@ -223,12 +223,12 @@ TEST_F(PickTest, RelativesStandAroundTheCentralFigureAndOnlyTheBorderIsPicked) {
 }
 
 TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
-    draw(cmdZELMdraw_Click);
-    click(12, kRightButton); // nothing to undo yet
-    click(6);                // an inner cell: every cell of a chain can be picked
+    draw(breedMutations);
+    click(12, PickButton::Right); // nothing to undo yet
+    click(6);                     // an inner cell: every cell of a chain can be picked
     EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.cellPos[6]);
     click(6);
-    click(20, kRightButton);
+    click(20, PickButton::Right);
     EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.centralPos);
     EXPECT_EQ(rig.state.genome.genePos, rig.state.genome.centralPos);
     click(24);
@@ -237,7 +237,7 @@ TEST_F(PickTest, APickCoversTheLastFrameAndRightClickRestoresTheCentralFigure) {
                   {6, kRed}, {6, kBlack}, {6, kRed}, {6, kBlack}, {6, kBlack}, {24, kRed}}));
     EXPECT_EQ(rig.controls.shownGenes, rig.state.genome.cellPos[24]);
     // After a review the remembered cell is covered first.
-    cmdZELMrep_Click(rig.state, rig.services);
+    reviewMutations(rig.state, rig.services);
     mark = rig.picture().picture().items().size();
     click(0);
     EXPECT_EQ(frames(), (std::vector<Frame>{{24, kBlack}, {0, kRed}}));
@@ -248,18 +248,21 @@ TEST_F(PickTest, ClicksBeforeAnyScreenWithShiftOtherButtonsOrInFullScreenAreIgno
     // The empty grid of the start has no figures: a pick would load genes nobody sees.
     const GeneSet start = rig.controls.shownGenes;
     click(4);
-    click(4, kRightButton);
+    click(4, PickButton::Right);
     EXPECT_TRUE(frames().empty());
     EXPECT_EQ(rig.controls.shownGenes, start);
-    draw(cmdZELMdraw_Click);
+    draw(breedMutations);
     click(12); // a pick to undo or move
-    for (const auto& [button, shift, fullScreen] :
-         {std::tuple{kLeftButton, 1, 0}, {4, 0, 0}, {kLeftButton, 0, 1}, {kRightButton, 0, 1}}) {
+    for (const auto& [button, modifierHeld, fullScreen] : {std::tuple{PickButton::Left, true, 0},
+                                                           {PickButton::Other, false, 0},
+                                                           {PickButton::Left, false, 1},
+                                                           {PickButton::Right, false, 1}}) {
         rig.state.screen.gridFlag[0] = fullScreen;
         mark = rig.picture().picture().items().size();
         const auto writes = rig.controls.editorWrites;
-        click(4, button, shift);
-        EXPECT_TRUE(frames().empty()) << button << " " << shift << " " << fullScreen;
+        click(4, button, modifierHeld);
+        EXPECT_TRUE(frames().empty())
+            << static_cast<int>(button) << " " << modifierHeld << " " << fullScreen;
         EXPECT_EQ(rig.controls.editorWrites, writes);
     }
 }

@@ -16,7 +16,7 @@ namespace {
 // The main window with the breeding screens and the history wired, shown.
 struct BreedingRig : WindowRig {
     BreedingRig()
-        : WindowRig([](ZelMain& window) {
+        : WindowRig([](MainWindow& window) {
               connectBreeding(window);
               connectHistory(window);
           }) {
@@ -25,9 +25,10 @@ struct BreedingRig : WindowRig {
 
     int current() { return window.state().history.current(); }
     // Clicks the centre of cell (column, row from the bottom) of picture area `index`.
-    void clickCell(int index, int column, int row, Qt::MouseButton button = Qt::LeftButton) {
+    void clickCell(int index, int column, int row, Qt::MouseButton button = Qt::LeftButton,
+                   Qt::KeyboardModifiers modifiers = {}) {
         PictureArea* area = window.pictureArea(index);
-        userClick(area, button, {},
+        userClick(area, button, modifiers,
                   QPoint((200 * column + 100) * area->width() / 1000,
                          (900 - 200 * row) * area->height() / 1000));
     }
@@ -48,6 +49,10 @@ private slots:
         rig.press("cmdZELMdraw");
         const MutantTable table = rig.window.state().genome.cellPos;
         rig.clickCell(0, 2, 3); // cell 7
+        QCOMPARE(rig.editorGenes(), table[7]);
+        // Neither a click with Ctrl held nor the middle button picks.
+        rig.clickCell(0, 4, 0, Qt::LeftButton, Qt::ControlModifier);
+        rig.clickCell(0, 4, 0, Qt::MiddleButton);
         QCOMPARE(rig.editorGenes(), table[7]);
         // The frame of the corner cell 24 has all four sides inside the area; taking the pick
         // back draws over exactly those.

@@ -116,7 +116,7 @@ TEST(BreedingCliTest, MutationsWriteTheChainTheWindowWouldDrawWithThatSeed) {
                                        rig.platform.clock},
                       rig.controls};
     rig.setEditor(GeneSet{3, 4, 5, 6, 7, 8, 9, 1});
-    cmdZELMdraw_Click(rig.state, services);
+    breedMutations(rig.state, services);
     for (int k = 0; k < kCellCount; ++k) {
         EXPECT_EQ(lines[k], std::pair(k, rig.state.genome.cellPos[k]));
     }

@@ -1,7 +1,7 @@
 #include "mainwindow/wiring.h"
 #include "platform/fonts.h"
-#include "storage/ui/zel_delete.h"
-#include "storage/ui/zel_str_cat.h"
+#include "storage/ui/catalogue_window.h"
+#include "storage/ui/delete_record_window.h"
 #include "storage_fakes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
@@ -138,7 +138,8 @@ private slots:
         QFETCH(QString, control);
         QFETCH(bool, enter);
         Program p;
-        QWidget* shown = inDelete ? static_cast<QWidget*>(new ZelDelete(&p.window)) : &p.window;
+        QWidget* shown =
+            inDelete ? static_cast<QWidget*>(new DeleteRecordWindow(&p.window)) : &p.window;
         Program::activate(shown);
         p.find("ckbZel1")->show();
         p.find("lblZel1")->show();
@@ -170,9 +171,9 @@ private slots:
         QVERIFY(!file->isVisible());
 
         // An item on the menu bar itself: Print Catalogue.
-        auto* catalogue = new ZelStrCat(&p.window);
+        auto* catalogue = new CatalogueWindow(&p.window);
         Program::activate(catalogue);
-        QSignalSpy printed(catalogue, &ZelStrCat::printRequested);
+        QSignalSpy printed(catalogue, &CatalogueWindow::printRequested);
         QTest::keyClick(catalogue, Qt::Key_F1, Qt::ShiftModifier);
         QMenuBar* bar = catalogue->menuBar();
         userClick(bar, Qt::LeftButton, {},

@@ -2,8 +2,8 @@
 // checks what the person would see on screen, in the storage files and on paper (PDF). The
 // steps build on each other and run in the order they are declared.
 #include "core/program_state.h"
+#include "mainwindow/main_window.h"
 #include "mainwindow/wiring.h"
-#include "mainwindow/zel_main.h"
 #include "platform/fonts.h"
 #include "platform/picture_area.h"
 #include "platform/qt_printer_page.h"
@@ -90,9 +90,9 @@ private:
     QTemporaryDir m_folder;
     ScriptedPlatform m_platform;
     std::unique_ptr<KeptPdfPrinter> m_printer;
-    std::unique_ptr<ZelMain> m_window;
+    std::unique_ptr<MainWindow> m_window;
 
-    ZelMain& window() { return *m_window; }
+    MainWindow& window() { return *m_window; }
     QString path(const char* name) const { return m_folder.filePath(QLatin1String(name)); }
 
     template <typename T> T* control(const char* name) {
@@ -182,7 +182,7 @@ private slots:
     void initTestCase() {
         registerFontSubstitutions();
         m_printer = std::make_unique<KeptPdfPrinter>(path("printer.pdf"));
-        m_window = std::make_unique<ZelMain>(
+        m_window = std::make_unique<MainWindow>(
             PlatformServices{m_platform.dialogs, m_platform.printDialogs, *m_printer,
                              m_platform.help, m_platform.random, m_platform.clock});
         wireProgram(window());

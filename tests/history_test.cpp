@@ -36,12 +36,11 @@ std::vector<std::string> shown(const Picture& picture) {
 // Runs one step of a script: M, R and V press DRAW MUTATIONS, DRAW RELATIVES and REVIEW
 // MUTATIONS, < and > are Back and Forward, a digit d shows entry d as the family tree does.
 void runStep(LogicRig& rig, char step) {
-    static const std::map<char, void (*)(ProgramState&, Services&)> kButtons{
-        {'M', cmdZELMdraw_Click},
-        {'R', cmdZELRdraw_Click},
-        {'V', cmdZELMrep_Click},
-        {'<', mnuZELback_Click},
-        {'>', mnuZELforward_Click}};
+    static const std::map<char, void (*)(ProgramState&, Services&)> kButtons{{'M', breedMutations},
+                                                                             {'R', breedRelatives},
+                                                                             {'V', reviewMutations},
+                                                                             {'<', goBack},
+                                                                             {'>', goForward}};
     if (step == 'M') {
         rig.platform.random.queueDraws(static_cast<unsigned>(rig.state.history.size()) + 1);
     }
@@ -107,19 +106,19 @@ TEST(HistoryRedrawTest, AChainComesBackWithTheFiguresOfTheReviewAndItsOwnLabels)
     // Genes at both bounds, so that some labels name a change that did not happen.
     rig.setEditor(GeneSet{9, 1, 9, 1, 5, 5, 9, 1});
     rig.platform.random.queueDraws(7);
-    cmdZELMdraw_Click(rig.state, rig.services);
+    breedMutations(rig.state, rig.services);
     const std::vector<std::string> drawn = shown(rig.picture().picture());
     const MutantTable chain = rig.state.genome.cellPos;
-    cmdZELMrep_Click(rig.state, rig.services);
+    reviewMutations(rig.state, rig.services);
     const std::vector<std::string> reviewed = shown(rig.picture().picture());
 
     // Away on a relatives screen with a pick, then back.
-    cmdZELRdraw_Click(rig.state, rig.services);
-    selectCell(rig.state, rig.services, kLeftButton, 0, 100.0F, 900.0F);
+    breedRelatives(rig.state, rig.services);
+    selectCell(rig.state, rig.services, PickButton::Left, false, 100.0F, 900.0F);
     const int draws = rig.platform.random.draws;
-    mnuZELback_Click(rig.state, rig.services);
+    goBack(rig.state, rig.services);
     EXPECT_EQ(shown(rig.picture().picture()), reviewed);
-    mnuZELback_Click(rig.state, rig.services);
+    goBack(rig.state, rig.services);
     EXPECT_EQ(shown(rig.picture().picture()), drawn);
     EXPECT_EQ(rig.platform.random.draws, draws);
     EXPECT_EQ(rig.state.genome.cellPos, chain);

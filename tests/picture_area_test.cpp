@@ -19,11 +19,10 @@ private slots:
         QTest::mouseClick(&area, Qt::RightButton, Qt::ShiftModifier | Qt::AltModifier,
                           QPoint(0, 656 - 131));
         QCOMPARE(spy.count(), 2);
-        QCOMPARE(spy[0][0].toInt(), 1);
+        QCOMPARE(spy[0][0].value<Qt::MouseButton>(), Qt::LeftButton);
         QCOMPARE(spy[0][2].toFloat(), 500.0F);
         QCOMPARE(spy[0][3].toFloat(), 1000.0F);
-        QCOMPARE(spy[1][0].toInt(), 2);
-        QCOMPARE(spy[1][1].toInt(), 5);
+        QCOMPARE(spy[1][0].value<Qt::MouseButton>(), Qt::RightButton);
         QCOMPARE(spy[1][3].toFloat(), static_cast<float>(131.0 / 656.0 * 1000.0));
     }
 };

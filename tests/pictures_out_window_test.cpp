@@ -5,7 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/picture_export.h"
 #include "storage/catalogue.h"
-#include "storage/ui/zel_str_cat.h"
+#include "storage/ui/catalogue_window.h"
 #include "storage_fakes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
@@ -196,7 +196,7 @@ private slots:
             file.push_back(makeRecord(i % 2 == 0, "r", GeneSet{first, 5, 5, 5, 5, 5, 5, 5}));
         }
         r.openCatalogue(file);
-        auto* catalogue = r.find<ZelStrCat>("frmZelStrCat");
+        auto* catalogue = r.find<CatalogueWindow>("frmZelStrCat");
         QListWidget* list = r.list();
         const int lineHeight = list->visualItemRect(list->item(0)).height();
         const int inView = list->viewport()->height() / lineHeight + 1;
@@ -208,9 +208,10 @@ private slots:
         const QImage shown =
             list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
         QVERIFY(catalogue->thumbnailsMade() <= 2 * inView);
-        const int side = ZelStrCat::kThumbnailPixels;
+        const int side = CatalogueWindow::kThumbnailPixels;
         const int top = list->visualItemRect(list->item(2999)).top() + (lineHeight - side) / 2;
-        const QImage expected = ZelStrCat::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, side);
+        const QImage expected =
+            CatalogueWindow::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, side);
         bool found = false;
         for (int x = 0; x + side <= shown.width() && !found; ++x) {
             found = shown.copy(x, top, side, side) == expected;

@@ -141,7 +141,7 @@ private slots:
         showPrintChoice(p.rig.state, p.services);
         QCOMPARE(title, QStringLiteral("VAVIVOR PRINT"));
         answerModals({cancel});
-        mnuZELprint_Click(p.rig.state, p.services);
+        printScreen(p.rig.state, p.services);
         QCOMPARE(title, QStringLiteral("VAVIVOR: GRAPHICS PRINT"));
         QVERIFY(!p.printed());
         QVERIFY(p.rig.platform.dialogs.shown.empty());
@@ -174,7 +174,7 @@ private slots:
             name->setText(QStringLiteral("mine"));
             static_cast<QDialog*>(dialog)->accept();
         }});
-        mnuZELprint_Click(p.rig.state, p.services);
+        printScreen(p.rig.state, p.services);
         answerModals({cancel});
         printCatalogue(p.rig.state, p.services, 0);
 
@@ -204,7 +204,7 @@ private slots:
             dialog->findChild<QPrintPreviewWidget*>()->print();
             dialog->reject();
         }});
-        mnuZELpreview_Click(p.rig.state, p.services);
+        previewScreen(p.rig.state, p.services);
         QCOMPARE(title, QStringLiteral("VAVIVOR: PRINT PREVIEW"));
         const QStringList printed = pdfWords(p.pdf);
         QVERIFY(printed.size() > 20);

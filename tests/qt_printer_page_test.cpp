@@ -169,13 +169,13 @@ TEST(QtPrinterPageTest, AnAutoPrintRunIsOnePdfThatHoldsEveryPagePrintedSoFar) {
     Services services = onPage(rig, page, rig.platform.clock);
     rig.controls.autoPrintBox = true;
     rig.state.screen.gridFlag[0] = 1;
-    cmdZELRdraw_Click(rig.state, services);
-    cmdZELMdraw_Click(rig.state, services);
+    breedRelatives(rig.state, services);
+    breedMutations(rig.state, services);
     EXPECT_EQ(pageCounts(), (std::vector<int>{17, 25}));
 
     QDir(folder).removeRecursively();
     const std::string message = underFileSizeLimit(60000, [&] {
-        cmdZELRdraw_Click(rig.state, services);
+        breedRelatives(rig.state, services);
         const std::vector<std::string> messages = rig.platform.dialogs.messages();
         return messages.empty() ? std::string("printed") : messages.back();
     });

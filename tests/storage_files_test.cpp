@@ -106,7 +106,7 @@ TEST_P(NotAStoreTest, IsRefusedAndLeftAlone) {
     startUp();
     const std::string list = listText();
     rig.platform.dialogs.files = {odd};
-    mnuZELchng_Click(rig.state, rig.services, choice);
+    changeStorageFile(rig.state, rig.services, choice);
     EXPECT_NE(message().find(says), std::string::npos) << message();
     EXPECT_EQ(rig.state.store.currentStore, defaultStore());
     EXPECT_EQ(rig.state.store.storeCount, 1);
@@ -151,7 +151,7 @@ TEST_F(StorageTest, TheDefaultFileIsNeverDeletedUnderAnotherName) {
     startUp();
     rig.platform.dialogs.files = {path("link.zlr"), viaSub + "def-store.zld", viaSub + "a.zlr"};
     rig.platform.dialogs.yesNoAnswers = {true};
-    mnuZELdel_Click(rig.state, rig.services, choice);
+    deleteStorageFile(rig.state, rig.services, choice);
 
     const std::string kept = "This is the DEFAULT file and it has to remain.";
     EXPECT_EQ(rig.platform.dialogs.messages(),

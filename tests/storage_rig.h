@@ -44,7 +44,7 @@ public:
     // Record > Delete on record n, then DELETE in the confirmation.
     void deleteConfirmed(int n) {
         confirmDelete(rig.state, rig.services, confirmation, n);
-        cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+        deleteConfirmedRecord(rig.state, rig.services, confirmation, catalogue);
     }
 
     QTemporaryDir dir;

@@ -262,7 +262,7 @@ TEST_F(StorageTest, ARecordThatChangedSinceItWasShownIsNotDeleted) {
     confirmDelete(rig.state, rig.services, confirmation, 2);
     writeRecords(defaultStore(), {one, makeRecord(false, "new", startGenes())});
     const QByteArray before = fileBytes(defaultStore());
-    cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    deleteConfirmedRecord(rig.state, rig.services, confirmation, catalogue);
     EXPECT_EQ(message(), "Record 2 of the storage file " + defaultStore() +
                              " has changed since it was shown; nothing has been deleted.");
     EXPECT_EQ(fileBytes(defaultStore()), before);
@@ -273,7 +273,7 @@ TEST_F(StorageTest, ARecordThatChangedSinceItWasShownIsNotDeleted) {
     confirmDelete(rig.state, rig.services, confirmation, 1);
     changeStore(rig.state, rig.services, choice, path("b.zlr"));
     const QByteArray other = fileBytes(path("b.zlr"));
-    cmdFMDdel_Click(rig.state, rig.services, confirmation, catalogue);
+    deleteConfirmedRecord(rig.state, rig.services, confirmation, catalogue);
     EXPECT_NE(message().find("has changed since record 1 of the storage file " + defaultStore()),
               std::string::npos)
         << message();
@@ -320,7 +320,7 @@ TEST_P(UnusableStoreTest, IsNamedInAMessageAndNothingChanges) {
         QDir(dir.path()).mkdir("list-folder");
     }
     rig.platform.dialogs.files = {path(GetParam().file)};
-    mnuZELchng_Click(rig.state, rig.services, choice);
+    changeStorageFile(rig.state, rig.services, choice);
     EXPECT_EQ(rig.platform.dialogs.fileMustExist, std::vector<bool>{false}) << "may be new";
     EXPECT_NE(message().find(GetParam().says), std::string::npos) << message();
     EXPECT_EQ(rig.state.store.currentStore, defaultStore());
@@ -347,12 +347,12 @@ TEST_F(StorageTest, DeletingAStorageFileChecksConfirmsAndKeepsTheCurrentOne) {
     ScriptedDialogs& dialogs = rig.platform.dialogs;
     // The current file: a warning first, and No keeps it.
     dialogs.files = {path("c.zlr")};
-    mnuZELdel_Click(rig.state, rig.services, choice);
+    deleteStorageFile(rig.state, rig.services, choice);
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("c.zlr")));
 
     dialogs.files = {path("A.zlr"), defaultStore(), path("a.zlr")};
     dialogs.yesNoAnswers = {true};
-    mnuZELdel_Click(rig.state, rig.services, choice);
+    deleteStorageFile(rig.state, rig.services, choice);
     EXPECT_EQ(messages(),
               (std::vector<std::string>{"You are about to delete the CURRENT storage file!\nThe "
                                         "DEFAULT will be selected if you continue.",

@@ -28,7 +28,7 @@ private:
 
 private slots:
     void init() {
-        m_rig = std::make_unique<WindowRig>([this](ZelMain& window) {
+        m_rig = std::make_unique<WindowRig>([this](MainWindow& window) {
             connectBreeding(window);
             connectStorage(window, m_choice, [] {});
         });

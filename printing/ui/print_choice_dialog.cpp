@@ -48,6 +48,7 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
     label->setAutoFillBackground(true);
 
     auto* print = new QPushButton(QStringLiteral("PRINT"), this);
+    m_print = print;
     print->setObjectName(QStringLiteral("cmdZELDprint"));
     print->setGeometry(twipsRect(120, 960, 1215, 495));
     auto* cont = new QPushButton(QStringLiteral("CONTINUE"), this);
@@ -55,8 +56,8 @@ PrintChoiceDialog::PrintChoiceDialog(QWidget* parent)
     cont->setGeometry(twipsRect(2160, 960, 1335, 495));
     setTabOrder(print, cont);
 
-    connect(print, &QPushButton::clicked, this, &PrintChoiceDialog::cmdZELDprint_Click);
-    connect(cont, &QPushButton::clicked, this, &PrintChoiceDialog::cmdZELDcont_Click);
+    connect(print, &QPushButton::clicked, this, &PrintChoiceDialog::choosePrint);
+    connect(cont, &QPushButton::clicked, this, &PrintChoiceDialog::chooseContinue);
     noteControls(*this, kChoiceNotes);
 }
 
@@ -66,17 +67,17 @@ PrintChoice PrintChoiceDialog::ask() {
         parentWidget() != nullptr ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     const QPoint origin = screen != nullptr ? screen->geometry().topLeft() : QPoint();
     move(origin + QPoint(twipsToPixels(570), twipsToPixels(8895)));
-    findChild<QPushButton*>(QStringLiteral("cmdZELDprint"))->setFocus();
+    m_print->setFocus();
     exec();
     return m_choice;
 }
 
-void PrintChoiceDialog::cmdZELDprint_Click() {
+void PrintChoiceDialog::choosePrint() {
     m_choice = PrintChoice::Print;
     accept();
 }
 
-void PrintChoiceDialog::cmdZELDcont_Click() {
+void PrintChoiceDialog::chooseContinue() {
     m_choice = PrintChoice::Continue;
     reject();
 }

@@ -22,9 +22,10 @@ public:
     PrintChoice ask();
 
 private:
-    void cmdZELDprint_Click();
-    void cmdZELDcont_Click();
+    void choosePrint();
+    void chooseContinue();
 
+    QPushButton* m_print = nullptr;
     PrintChoice m_choice = PrintChoice::Continue;
 };
 

@@ -60,10 +60,10 @@ StoreSelectionWindow::StoreSelectionWindow(QWidget* parent) : QWidget(parent, Qt
     setTabOrder(m_list, select);
     setTabOrder(select, all);
 
-    connect(select, &QPushButton::clicked, this, &StoreSelectionWindow::cmdZelSel_Click);
-    connect(all, &QPushButton::clicked, this, &StoreSelectionWindow::cmdZelAll_Click);
+    connect(select, &QPushButton::clicked, this, &StoreSelectionWindow::printChosenCatalogue);
+    connect(all, &QPushButton::clicked, this, &StoreSelectionWindow::printEveryCatalogue);
     connect(m_list, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { lstZel_DblClick(m_list->row(item)); });
+            [this](QListWidgetItem* item) { printListedCatalogue(m_list->row(item)); });
     selectWithArrows(*m_list);
     noteControls(*this, kSelectionNotes);
 }
@@ -84,16 +84,16 @@ void StoreSelectionWindow::setStoreEntries(const std::vector<std::string>& paths
     }
 }
 
-void StoreSelectionWindow::cmdZelSel_Click() {
+void StoreSelectionWindow::printChosenCatalogue() {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     emit printRequested(selected.isEmpty() ? 0 : m_list->row(selected.first()) + 1);
 }
 
-void StoreSelectionWindow::cmdZelAll_Click() {
+void StoreSelectionWindow::printEveryCatalogue() {
     emit printRequested(0);
 }
 
-void StoreSelectionWindow::lstZel_DblClick(int row) {
+void StoreSelectionWindow::printListedCatalogue(int row) {
     emit printRequested(row + 1);
 }
 

@@ -30,9 +30,9 @@ signals:
     void printRequested(int n);
 
 private:
-    void cmdZelSel_Click();
-    void cmdZelAll_Click();
-    void lstZel_DblClick(int row);
+    void printChosenCatalogue();
+    void printEveryCatalogue();
+    void printListedCatalogue(int row);
 
     QListWidget* m_list = nullptr;
     bool m_preview = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/zel_main.h"
+#include "mainwindow/main_window.h"
 #include "platform/picture_area.h"
 #include "scripted_services.h"
 #include "user_input.h"
@@ -18,7 +18,7 @@ namespace vavivor {
 // The main window on scripted services, its program folder a temporary folder, wired by `wire`
 // and started and shown unless told otherwise. For QtTest programs only.
 struct WindowRig {
-    explicit WindowRig(const std::function<void(ZelMain&)>& wire = {}, bool started = true) {
+    explicit WindowRig(const std::function<void(MainWindow&)>& wire = {}, bool started = true) {
         window.setProgramFolder(folder.path().toStdString());
         if (wire) {
             wire(window);
@@ -55,7 +55,7 @@ struct WindowRig {
 
     QTemporaryDir folder;
     ScriptedPlatform platform;
-    ZelMain window{platform.services()};
+    MainWindow window{platform.services()};
 };
 
 } // namespace vavivor

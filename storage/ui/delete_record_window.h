@@ -11,11 +11,11 @@ namespace vavivor {
 
 // frmZelDelete, "DELETE A STORED ZELOID": the record about to be deleted, with DELETE and
 // CANCEL. Modeless; CANCEL and the close box only hide it.
-class ZelDelete : public QWidget, public DeleteView {
+class DeleteRecordWindow : public QWidget, public DeleteView {
     Q_OBJECT
 
 public:
-    explicit ZelDelete(QWidget* parent = nullptr);
+    explicit DeleteRecordWindow(QWidget* parent = nullptr);
 
     // DeleteView
     void setRecordCaptions(const std::string& number, const std::string& mutations,

@@ -1,4 +1,4 @@
-#include "zel_main.h"
+#include "main_window.h"
 
 #include "about_window.h"
 #include "caption_button.h"
@@ -57,7 +57,7 @@ QIcon figureIcon() {
 
 } // namespace
 
-struct ZelMain::Controls {
+struct MainWindow::Controls {
     std::array<QLabel*, kGeneCount> label1{};
     std::array<QLabel*, kGeneCount> lblGR{};
     std::array<UpDown*, kGeneCount> udGene{};
@@ -69,17 +69,12 @@ struct ZelMain::Controls {
     QCheckBox* ckbZel1 = nullptr;
     QPushButton* cmdZELscreen = nullptr;
     QPushButton* cmdZELNalt = nullptr;
-    QPushButton* cmdZELMrep = nullptr;
     std::array<PictureArea*, 2> pics{};
 
-    QAction* mnuZELsave = nullptr;
-    QAction* mnuZELload = nullptr;
-    QAction* mnuZELback = nullptr;
-    QAction* mnuZELforward = nullptr;
     QLabel* statusText = nullptr;
 };
 
-ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
+MainWindow::MainWindow(const PlatformServices& platform, QWidget* parent)
     : QMainWindow(parent), m_services{platform, *this}, m_controls(std::make_unique<Controls>()) {
     setObjectName(QStringLiteral("frmZelMain"));
     setWindowTitle(QStringLiteral("VAVIVOR"));
@@ -103,11 +98,11 @@ ZelMain::ZelMain(const PlatformServices& platform, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ZelMain::~ZelMain() {
+MainWindow::~MainWindow() {
     m_state.genome.editor.removeObserver(*this);
 }
 
-void ZelMain::buildControls() {
+void MainWindow::buildControls() {
     Controls& c = *m_controls;
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
@@ -200,12 +195,14 @@ void ZelMain::buildControls() {
 
     c.cmdZELscreen = button("cmdZELscreen", twipsRect(600, 7440, 1335, 495), {}, 20);
     c.cmdZELNalt = button("cmdZELNalt", twipsRect(2880, 7440, 1335, 495), {}, 30);
-    button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495), QStringLiteral("DRAW RELATIVES"), 40);
-    button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495), QStringLiteral("DRAW MUTATIONS"), 50);
-    c.cmdZELMrep = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
-                          QStringLiteral("REVIEW MUTATIONS"), 60);
-    connect(c.cmdZELscreen, &QPushButton::clicked, this, &ZelMain::layoutSwitchClicked);
-    connect(c.cmdZELNalt, &QPushButton::clicked, this, &ZelMain::areaSwitchClicked);
+    m_commands.drawRelatives = button("cmdZELRdraw", twipsRect(600, 8160, 1335, 495),
+                                      QStringLiteral("DRAW RELATIVES"), 40);
+    m_commands.drawMutations = button("cmdZELMdraw", twipsRect(2880, 8160, 1335, 495),
+                                      QStringLiteral("DRAW MUTATIONS"), 50);
+    m_commands.reviewMutations = button("cmdZELMrep", twipsRect(2880, 8880, 1335, 495),
+                                        QStringLiteral("REVIEW MUTATIONS"), 60);
+    connect(c.cmdZELscreen, &QPushButton::clicked, this, &MainWindow::layoutSwitchClicked);
+    connect(c.cmdZELNalt, &QPushButton::clicked, this, &MainWindow::areaSwitchClicked);
 
     // A sunken border around the place of the two picture areas.
     auto* border = new QFrame(client);
@@ -225,8 +222,7 @@ void ZelMain::buildControls() {
     c.pics[1]->hide();
 }
 
-void ZelMain::buildMenus() {
-    Controls& c = *m_controls;
+void MainWindow::buildMenus() {
     const auto menu = [this](const char* objectName, const QString& caption, int topic) {
         QMenu* m = menuBar()->addMenu(caption);
         m->setObjectName(QLatin1String(objectName));
@@ -240,29 +236,29 @@ void ZelMain::buildMenus() {
         return a;
     };
 
+    MainCommands& cmd = m_commands;
     QMenu* file = menu("mnuZELfile", QStringLiteral("&File"), 400);
-    item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
-    item(file, "mnuZELpreview", QStringLiteral("Print Pre&view"), 401);
+    cmd.print = item(file, "mnuZELprint", QStringLiteral("&Print"), 402);
+    cmd.preview = item(file, "mnuZELpreview", QStringLiteral("Print Pre&view"), 401);
     QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    connect(exportItem, &QAction::triggered, this,
-            [this] { mnuZELexport_Click(m_state, m_services); });
-    c.mnuZELsave = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
-    c.mnuZELload = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
-    item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
-    item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
+    connect(exportItem, &QAction::triggered, this, [this] { exportPicture(m_state, m_services); });
+    cmd.save = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
+    cmd.loadDelete = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
+    cmd.changeStorageFile = item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);
+    cmd.deleteStorageFile = item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
     QAction* close = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
 
     // Going back through the screens of the run; the history wiring connects these items.
     QMenu* go = menu("mnuZELgo", QStringLiteral("&Go"), 430);
-    c.mnuZELback = item(go, "mnuZELback", QStringLiteral("&Back"), 432);
-    c.mnuZELback->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
-    c.mnuZELforward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
-    c.mnuZELforward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
-    QAction* tree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
-    tree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    c.mnuZELback->setEnabled(false); // nothing has been drawn yet
-    c.mnuZELforward->setEnabled(false);
+    cmd.back = item(go, "mnuZELback", QStringLiteral("&Back"), 432);
+    cmd.back->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Left));
+    cmd.forward = item(go, "mnuZELforward", QStringLiteral("&Forward"), 434);
+    cmd.forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
+    cmd.familyTree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
+    cmd.familyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    cmd.back->setEnabled(false); // nothing has been drawn yet
+    cmd.forward->setEnabled(false);
 
     QMenu* help = menu("mnuZ_help", QStringLiteral("&Help"), 420);
     const auto helpItem = [&](const char* objectName, const QString& caption, int topic,
@@ -275,23 +271,23 @@ void ZelMain::buildMenus() {
     helpItem("mnuZ_Hfnd", QStringLiteral("Fi&nd"), 426, HelpView::Find);
     QAction* about = item(help, "mnuZ_Habout", QStringLiteral("&About"), 428);
 
-    connect(close, &QAction::triggered, this, &ZelMain::endProgram);
-    connect(about, &QAction::triggered, this, &ZelMain::showAbout);
+    connect(close, &QAction::triggered, this, &MainWindow::endProgram);
+    connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-PictureArea* ZelMain::pictureArea(int index) const {
+PictureArea* MainWindow::pictureArea(int index) const {
     return m_controls->pics.at(static_cast<std::size_t>(index));
 }
 
-void ZelMain::setStorageStartUp(std::function<void()> step) {
+void MainWindow::setStorageStartUp(std::function<void()> step) {
     m_storageStartUp = std::move(step);
 }
 
-void ZelMain::setProgramFolder(const std::string& folder) {
+void MainWindow::setProgramFolder(const std::string& folder) {
     m_state.screen.programFolder = folder;
 }
 
-void ZelMain::startUp() {
+void MainWindow::startUp() {
     Controls& c = *m_controls;
     ProgramState& s = m_state;
     ScreenState& screen = s.screen;
@@ -339,13 +335,13 @@ void ZelMain::startUp() {
     }
 }
 
-void ZelMain::layoutSwitchClicked() {
+void MainWindow::layoutSwitchClicked() {
     switchLayout(m_state.screen);
     refreshScreenControls();
     showStatus(areaStatus(m_state.screen));
 }
 
-void ZelMain::areaSwitchClicked() {
+void MainWindow::areaSwitchClicked() {
     Controls& c = *m_controls;
     switchPictureArea(m_state.screen);
     const int shown = m_state.screen.curPic;
@@ -355,7 +351,7 @@ void ZelMain::areaSwitchClicked() {
     showStatus(areaStatus(m_state.screen));
 }
 
-void ZelMain::refreshScreenControls() {
+void MainWindow::refreshScreenControls() {
     Controls& c = *m_controls;
     const ScreenState& screen = m_state.screen;
     c.cmdZELNalt->setText(text(areaSwitchCaption(screen)));
@@ -365,18 +361,18 @@ void ZelMain::refreshScreenControls() {
     c.ckbZel1->setVisible(autoPrint);
 }
 
-void ZelMain::showHelp(HelpView view) {
+void MainWindow::showHelp(HelpView view) {
     // Built anew for every call, as the help may have been installed or rebuilt meanwhile.
     m_state.screen.helpFile = helpFilePath(m_state.screen.programFolder);
     m_services.help.showHelp(m_state.screen.helpFile, view);
 }
 
-void ZelMain::showAbout() {
+void MainWindow::showAbout() {
     AboutWindow about(this);
     about.exec();
 }
 
-void ZelMain::endProgram() {
+void MainWindow::endProgram() {
     // Nothing is saved on the way out: every change has been written when it was made.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
@@ -385,12 +381,12 @@ void ZelMain::endProgram() {
     QCoreApplication::exit(0);
 }
 
-void ZelMain::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     endProgram();
 }
 
-void ZelMain::geneChanged(int gene) {
+void MainWindow::geneChanged(int gene) {
     const Controls& c = *m_controls;
     const GeneEditorModel& editor = m_state.genome.editor;
     const auto i = static_cast<std::size_t>(gene);
@@ -398,44 +394,44 @@ void ZelMain::geneChanged(int gene) {
     c.lblGeneV.at(i)->setText(text(editor.valueText(gene)));
 }
 
-void ZelMain::setGeneNameCaption(int gene, const std::string& caption) {
+void MainWindow::setGeneNameCaption(int gene, const std::string& caption) {
     m_controls->lblGene.at(static_cast<std::size_t>(gene))->setText(text(caption));
 }
 
-bool ZelMain::autoPrintTicked() const {
+bool MainWindow::autoPrintTicked() const {
     return m_controls->ckbZel1->isChecked();
 }
 
-void ZelMain::setSaveEnabled(bool enabled) {
-    m_controls->mnuZELsave->setEnabled(enabled);
+void MainWindow::setSaveEnabled(bool enabled) {
+    m_commands.save->setEnabled(enabled);
 }
 
-void ZelMain::setLoadEnabled(bool enabled) {
-    m_controls->mnuZELload->setEnabled(enabled);
+void MainWindow::setLoadEnabled(bool enabled) {
+    m_commands.loadDelete->setEnabled(enabled);
 }
 
-void ZelMain::setReviewVisible(bool visible) {
-    m_controls->cmdZELMrep->setVisible(visible);
+void MainWindow::setReviewVisible(bool visible) {
+    m_commands.reviewMutations->setVisible(visible);
 }
 
-void ZelMain::showRecordLabels(bool visible) {
+void MainWindow::showRecordLabels(bool visible) {
     m_controls->label2->setVisible(visible);
     m_controls->label3->setVisible(visible);
 }
 
-void ZelMain::setRecordNumberCaption(const std::string& caption) {
+void MainWindow::setRecordNumberCaption(const std::string& caption) {
     m_controls->label3->setText(text(caption));
 }
 
-void ZelMain::showStatus(const std::string& text) {
+void MainWindow::showStatus(const std::string& text) {
     // The label keeps the note when a menu's hint has replaced the message and gone again.
     m_controls->statusText->setText(QString::fromStdString(text));
     statusBar()->showMessage(m_controls->statusText->text());
 }
 
-void ZelMain::historyChanged(bool canGoBack, bool canGoForward) {
-    m_controls->mnuZELback->setEnabled(canGoBack);
-    m_controls->mnuZELforward->setEnabled(canGoForward);
+void MainWindow::historyChanged(bool canGoBack, bool canGoForward) {
+    m_commands.back->setEnabled(canGoBack);
+    m_commands.forward->setEnabled(canGoForward);
     emit historyMoved();
 }
 

@@ -1,4 +1,4 @@
-#include "zel_str_cat.h"
+#include "catalogue_window.h"
 
 #include "core/figure_picture.h"
 #include "platform/control_notes.h"
@@ -35,7 +35,7 @@ constexpr std::array<int, 3> kColumnLefts{120, 1440, 3840};
 // The three columns fill this width of the list; the figures stand to the right of it, with
 // room for a scroll bar after them.
 constexpr int kColumnsWidth = 5895;
-constexpr int kThumbnailPixels = ZelStrCat::kThumbnailPixels;
+constexpr int kThumbnailPixels = CatalogueWindow::kThumbnailPixels;
 constexpr int kRowPixels = kThumbnailPixels + 2;
 constexpr int kThumbnailTwips = 15 * (kThumbnailPixels + 8);
 constexpr int kScrollBarTwips = 300;
@@ -169,7 +169,8 @@ private:
         }
         const qreal ratio = m_list->devicePixelRatioF();
         const auto pixels = static_cast<int>(std::lround(kThumbnailPixels * ratio));
-        auto* made = new QPixmap(QPixmap::fromImage(ZelStrCat::figureThumbnail(*genes, pixels)));
+        auto* made =
+            new QPixmap(QPixmap::fromImage(CatalogueWindow::figureThumbnail(*genes, pixels)));
         made->setDevicePixelRatio(ratio);
         ++m_made;
         m_thumbnails.insert(key, made);
@@ -194,7 +195,7 @@ private:
     mutable int m_made = 0;
 };
 
-ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+CatalogueWindow::CatalogueWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmZelStrCat"));
     setWindowTitle(QStringLiteral("STORED DATA CATALOGUE"));
 
@@ -241,7 +242,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     m_filter->setPlaceholderText(QStringLiteral("part of a description"));
     m_filter->setClearButtonEnabled(true);
     find->setBuddy(m_filter);
-    connect(m_filter, &QLineEdit::textChanged, this, &ZelStrCat::applyFilter);
+    connect(m_filter, &QLineEdit::textChanged, this, &CatalogueWindow::applyFilter);
 
     m_list = new ChoiceList(client);
     m_list->setObjectName(QStringLiteral("lstZELCat"));
@@ -263,18 +264,18 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
 
     QAction* print = menuBar()->addAction(QStringLiteral("&Print Catalogue"));
     print->setObjectName(QStringLiteral("mnuCatPrint"));
-    connect(print, &QAction::triggered, this, &ZelStrCat::printRequested);
+    connect(print, &QAction::triggered, this, &CatalogueWindow::printRequested);
     QAction* preview = menuBar()->addAction(QStringLiteral("Print Pre&view"));
     preview->setObjectName(QStringLiteral("mnuCatPreview"));
-    connect(preview, &QAction::triggered, this, &ZelStrCat::previewRequested);
+    connect(preview, &QAction::triggered, this, &CatalogueWindow::previewRequested);
     QMenu* record = menuBar()->addMenu(QStringLiteral("&Record"));
     record->setObjectName(QStringLiteral("mnuCatRec"));
     QAction* load = record->addAction(QStringLiteral("&Load"));
     load->setObjectName(QStringLiteral("mnuCRLoad"));
-    connect(load, &QAction::triggered, this, &ZelStrCat::loadRequested);
+    connect(load, &QAction::triggered, this, &CatalogueWindow::loadRequested);
     QAction* remove = record->addAction(QStringLiteral("&Delete"));
     remove->setObjectName(QStringLiteral("mnuCRDel"));
-    connect(remove, &QAction::triggered, this, &ZelStrCat::deleteRequested);
+    connect(remove, &QAction::triggered, this, &CatalogueWindow::deleteRequested);
     // Enter and Delete act on the list while it has the focus.
     load->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     remove->setShortcut(QKeySequence(Qt::Key_Delete));
@@ -288,7 +289,7 @@ ZelStrCat::ZelStrCat(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void ZelStrCat::clearRows() {
+void CatalogueWindow::clearRows() {
     Place place;
     if (m_list->count() > 0) {
         m_list->doItemsLayout();
@@ -305,7 +306,7 @@ void ZelStrCat::clearRows() {
     showWhetherNothingMatches();
 }
 
-void ZelStrCat::addRow(const CatalogueRow& row) {
+void CatalogueWindow::addRow(const CatalogueRow& row) {
     auto* item = new QListWidgetItem(QString::fromStdString(catalogueLine(row)), m_list);
     item->setData(kRowRole, QVariant::fromValue(row));
     if (!passesFilter(row, m_filter->text())) {
@@ -315,7 +316,7 @@ void ZelStrCat::addRow(const CatalogueRow& row) {
     }
 }
 
-void ZelStrCat::applyFilter() {
+void CatalogueWindow::applyFilter() {
     const QString text = m_filter->text();
     m_matching = 0;
     for (int row = 0; row < m_list->count(); ++row) {
@@ -333,7 +334,7 @@ void ZelStrCat::applyFilter() {
     showWhetherNothingMatches();
 }
 
-void ZelStrCat::showWhetherNothingMatches() {
+void CatalogueWindow::showWhetherNothingMatches() {
     const bool none = m_matching == 0 && !m_filter->text().isEmpty();
     if (none) {
         m_noMatch->setGeometry(m_list->viewport()->rect());
@@ -341,7 +342,7 @@ void ZelStrCat::showWhetherNothingMatches() {
     m_noMatch->setVisible(none);
 }
 
-void ZelStrCat::restorePlace(const Place& place) {
+void CatalogueWindow::restorePlace(const Place& place) {
     QListWidgetItem* top = nullptr;
     QListWidgetItem* selected = nullptr;
     for (int row = 0; row < m_list->count(); ++row) {
@@ -368,7 +369,7 @@ void ZelStrCat::restorePlace(const Place& place) {
     }
 }
 
-QImage ZelStrCat::figureThumbnail(const GeneSet& genes, int pixels) {
+QImage CatalogueWindow::figureThumbnail(const GeneSet& genes, int pixels) {
     QImage image(pixels, pixels, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -377,16 +378,16 @@ QImage ZelStrCat::figureThumbnail(const GeneSet& genes, int pixels) {
     return image;
 }
 
-int ZelStrCat::thumbnailsMade() const {
+int CatalogueWindow::thumbnailsMade() const {
     return m_columns->made();
 }
 
-int ZelStrCat::selectedRow() const {
+int CatalogueWindow::selectedRow() const {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     return selected.isEmpty() ? -1 : m_list->row(selected.constFirst());
 }
 
-void ZelStrCat::setStoreCaption(const std::string& caption) {
+void CatalogueWindow::setStoreCaption(const std::string& caption) {
     const QString whole = QString::fromStdString(caption);
     if (whole != m_listedCaption) {
         m_list->scrollToTop();
@@ -401,14 +402,14 @@ void ZelStrCat::setStoreCaption(const std::string& caption) {
         m_caption->fontMetrics().elidedText(whole, Qt::ElideMiddle, m_caption->width() - 8));
 }
 
-void ZelStrCat::showWindow() {
+void CatalogueWindow::showWindow() {
     show();
     raise();
     activateWindow();
     m_list->setFocus();
 }
 
-void ZelStrCat::hideWindow() {
+void CatalogueWindow::hideWindow() {
     hide();
 }
 

@@ -1,4 +1,4 @@
-#include "zel_delete.h"
+#include "delete_record_window.h"
 
 #include "platform/control_notes.h"
 #include "platform/window_layout.h"
@@ -42,7 +42,7 @@ void shrinkToFit(QLabel& label) {
 
 } // namespace
 
-ZelDelete::ZelDelete(QWidget* parent) : QWidget(parent, Qt::Window) {
+DeleteRecordWindow::DeleteRecordWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmZelDelete"));
     setWindowTitle(QStringLiteral("DELETE A STORED ZELOID"));
     setFixedSize(twipsSize(9450, 2130));
@@ -90,35 +90,35 @@ ZelDelete::ZelDelete(QWidget* parent) : QWidget(parent, Qt::Window) {
         button("cmdFMDdel", twipsRect(7680, 1080, 1095, 375), QStringLiteral("DELETE"));
     QPushButton* cancel =
         button("cmdFMDcancel", twipsRect(7680, 1560, 1095, 375), QStringLiteral("CANCEL"));
-    connect(remove, &QPushButton::clicked, this, &ZelDelete::deleteConfirmed);
-    connect(cancel, &QPushButton::clicked, this, &ZelDelete::hideWindow);
+    connect(remove, &QPushButton::clicked, this, &DeleteRecordWindow::deleteConfirmed);
+    connect(cancel, &QPushButton::clicked, this, &DeleteRecordWindow::hideWindow);
     // Enter presses the button with the focus; Esc is CANCEL.
     remove->setAutoDefault(true);
     cancel->setAutoDefault(true);
     m_cancel = cancel;
     auto* escape = new QAction(this);
     escape->setShortcut(QKeySequence(Qt::Key_Escape));
-    connect(escape, &QAction::triggered, this, &ZelDelete::hideWindow);
+    connect(escape, &QAction::triggered, this, &DeleteRecordWindow::hideWindow);
     addAction(escape);
     noteControls(*this, kDeleteNotes);
 }
 
-void ZelDelete::setRecordCaptions(const std::string& number, const std::string& mutations,
-                                  const std::string& description) {
+void DeleteRecordWindow::setRecordCaptions(const std::string& number, const std::string& mutations,
+                                           const std::string& description) {
     m_number->setText(QString::fromStdString(number));
     m_mutations->setText(QString::fromStdString(mutations));
     m_description->setText(QString::fromStdString(description));
 }
 
-void ZelDelete::setShownRecord(const ShownRecord& record) {
+void DeleteRecordWindow::setShownRecord(const ShownRecord& record) {
     m_shown = record;
 }
 
-const ShownRecord& ZelDelete::shownRecord() const {
+const ShownRecord& DeleteRecordWindow::shownRecord() const {
     return m_shown;
 }
 
-void ZelDelete::showWindow() {
+void DeleteRecordWindow::showWindow() {
     show();
     raise();
     activateWindow();
@@ -126,7 +126,7 @@ void ZelDelete::showWindow() {
     m_cancel->setFocus();
 }
 
-void ZelDelete::hideWindow() {
+void DeleteRecordWindow::hideWindow() {
     hide();
 }
 

@@ -9,25 +9,46 @@
 #include <functional>
 #include <memory>
 
+class QAction;
+class QPushButton;
+
 namespace vavivor {
 
 class PictureArea;
+
+// The buttons and menu items of the main window that the subsystems connect to their logic
+// (mainwindow/*_wiring.cpp). The window makes them all, so none is ever missing.
+struct MainCommands {
+    QPushButton* drawRelatives = nullptr;   // cmdZELRdraw
+    QPushButton* drawMutations = nullptr;   // cmdZELMdraw
+    QPushButton* reviewMutations = nullptr; // cmdZELMrep
+    QAction* print = nullptr;               // mnuZELprint
+    QAction* preview = nullptr;             // mnuZELpreview
+    QAction* save = nullptr;                // mnuZELsave
+    QAction* loadDelete = nullptr;          // mnuZELload
+    QAction* changeStorageFile = nullptr;   // mnuZELchng
+    QAction* deleteStorageFile = nullptr;   // mnuZELdel
+    QAction* back = nullptr;                // mnuZELback
+    QAction* forward = nullptr;             // mnuZELforward
+    QAction* familyTree = nullptr;          // mnuZELtree
+};
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture
 // areas and the menus. It owns the program state; the subsystems connect their own controls
 // to it (see app/) and work on state() and services(). The gene editor shows
 // state().genome.editor.
-class ZelMain : public QMainWindow, public MainControls, private GeneEditorObserver {
+class MainWindow : public QMainWindow, public MainControls, private GeneEditorObserver {
     Q_OBJECT
 
 public:
-    explicit ZelMain(const PlatformServices& platform, QWidget* parent = nullptr);
-    ~ZelMain() override;
+    explicit MainWindow(const PlatformServices& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     ProgramState& state() { return m_state; }
     Services& services() { return m_services; }
     // The picture area with index 0 (pibZELMpica) or 1 (pibZELMpicb).
     PictureArea* pictureArea(int index) const;
+    [[nodiscard]] const MainCommands& commands() const { return m_commands; }
 
     // The storage steps of start-up: reading the storage list and scanning the current
     // storage file. Set before startUp().
@@ -77,6 +98,7 @@ private:
     Services m_services;
     std::function<void()> m_storageStartUp;
     std::unique_ptr<Controls> m_controls;
+    MainCommands m_commands;
 };
 
 } // namespace vavivor

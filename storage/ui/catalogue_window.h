@@ -20,11 +20,11 @@ class CatalogueColumns;
 // line each with a small picture of the record's first figure, a field that narrows the list
 // to the descriptions holding a text, and the menus Print Catalogue, Print Preview and Record
 // (Load, Delete). Modeless; closing it only hides it.
-class ZelStrCat : public QMainWindow, public CatalogueView {
+class CatalogueWindow : public QMainWindow, public CatalogueView {
     Q_OBJECT
 
 public:
-    explicit ZelStrCat(QWidget* parent = nullptr);
+    explicit CatalogueWindow(QWidget* parent = nullptr);
 
     // The pictures' width and height in pixels at a scale of 1.
     static constexpr int kThumbnailPixels = 64;
