@@ -1,6 +1,7 @@
 #include "output_files.h"
 
 #include "commands.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,22 +45,6 @@ std::string linkTarget(const std::string& path) {
 
 std::string systemReason(int error) {
     return error == 0 ? std::string("the system gave no reason") : std::strerror(error);
-}
-
-// A new, empty file beside `target`, created with the permissions a new file gets; -1 with errno
-// set when the folder takes none.
-int createNewFile(const std::string& target, std::string* name) {
-    const QFileInfo info(QString::fromStdString(target));
-    const std::string stem =
-        info.absolutePath().toStdString() + "/." + info.fileName().toStdString();
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        *name = stem + "." + std::to_string(::getpid()) + "-" + std::to_string(attempt) + ".new";
-        const int fd = ::open(name->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
 }
 
 // Copies all of `from`, from its start, to `to`; false with errno set on failure.
@@ -163,8 +148,8 @@ int writeWhole(const std::string& path, std::ostream& err,
     // First the file that will take the place of `path` (a device or pipe is written as it is),
     // so that a folder that takes no file is found before any work.
     std::string fresh;
-    const int out =
-        replace ? createNewFile(target, &fresh) : ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    const int out = replace ? createFileBeside(QString::fromStdString(target), &fresh)
+                            : ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
     if (out < 0) {
         return fail(systemReason(errno));
     }

@@ -15,9 +15,9 @@ std::string systemReason(int error) {
     return error == 0 ? std::string("the system gave no reason") : std::strerror(error);
 }
 
-// A new, empty file beside `path`, with the permissions a new file gets; -1 with errno set
-// when the folder takes none.
-int createBeside(const QString& path, std::string* name) {
+} // namespace
+
+int createFileBeside(const QString& path, std::string* name) {
     const QFileInfo info(path);
     const std::string stem =
         info.absolutePath().toStdString() + "/." + info.fileName().toStdString();
@@ -30,8 +30,6 @@ int createBeside(const QString& path, std::string* name) {
     }
     return -1;
 }
-
-} // namespace
 
 WholeFile::~WholeFile() {
     discard();
@@ -46,7 +44,7 @@ bool WholeFile::create(const QString& path, Placement placement) {
     m_failure.clear();
     m_reason.clear();
     if (m_beside) {
-        m_fd = createBeside(path, &m_written);
+        m_fd = createFileBeside(path, &m_written);
     } else {
         m_written = path.toStdString();
         m_fd = ::open(m_written.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);

@@ -6,6 +6,10 @@
 
 namespace vavivor {
 
+// A new, empty file in the folder of `path`, hidden and named after it, with the permissions a
+// new file gets; its descriptor, or -1 with errno set when the folder takes none.
+int createFileBeside(const QString& path, std::string* name);
+
 // A file that Qt's writers write into, and that stands under its name only when every byte
 // reached the disk. Written beside its place, it goes to a new file in the same folder, and
 // commit() checks every write, the size and fsync before it renames the new file into place;
