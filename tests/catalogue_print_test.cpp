@@ -9,7 +9,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
-#include <tuple>
 
 namespace vavivor {
 namespace {
@@ -69,10 +68,8 @@ protected:
     LogicRig rig;
 };
 
-// One file: date and headings in their columns, then the live records (the footer and the
-// headings' places on paper are read back from a real PDF by the printer page test). Stored
-// positions round halves to even, a broken record at the end is left out, and the printer
-// refusing the page is reported.
+// One file: the date, then the live records. Stored positions round halves to even, a broken
+// record at the end is left out, and the printer refusing the page is reported.
 TEST_F(CatalogueTest, OneFileWithHeadingsAndItsLiveRecords) {
     std::vector<StorageRecord> records{makeRecord(false, "  tree  ", startGenes()),
                                        deletedElsewhere(makeRecord(true, "gone", startGenes())),
@@ -89,16 +86,8 @@ TEST_F(CatalogueTest, OneFileWithHeadingsAndItsLiveRecords) {
     EXPECT_EQ(
         rig.platform.dialogs.messages(),
         std::vector<std::string>{"The catalogue was not printed: the printer is out of paper"});
-    const double fileY = 1084 + 2 * kLine14;
-    const double firstY = fileY + kFileHeadLines;
-    for (const auto& [text, x, y] : std::vector<std::tuple<std::string, double, double>>{
-             {rig.platform.clock.date, 70 * 115, 1084},
-             {"Description", 15 * 115, fileY + 2 * kLine14}}) {
-        const std::vector<Item> found = withText(text);
-        ASSERT_EQ(found.size(), 1U) << text;
-        EXPECT_EQ(found[0].x, x) << text;
-        EXPECT_EQ(found[0].y, y) << text;
-    }
+    const double firstY = 1084 + 2 * kLine14 + kFileHeadLines;
+    EXPECT_EQ(withText(rig.platform.clock.date).size(), 1U);
     EXPECT_EQ(joinedAt(firstY), "1tree, (a single Zeloid)");
     EXPECT_EQ(joinedAt(firstY + kLine10), "Genes: 2  4  4  5  1  9  0  8  ");
     EXPECT_EQ(joinedAt(firstY + 3 * kLine10), "3spiral, (a sequence of mutations)");

@@ -6,6 +6,7 @@
 #include "storage/ui/store_selection_window.h"
 #include "support/logic_rig.h"
 #include "support/modal_answers.h"
+#include "support/pdf_text.h"
 #include "support/user_input.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -46,11 +46,8 @@ QWidget* printChoiceDialog() {
 
 // The words of a PDF with their boxes, as pdftotext reads them back.
 QStringList pdfWords(const QString& pdf) {
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    process.waitForFinished(30000);
     QStringList words;
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split('\n')) {
+    for (const QString& line : pdfToolOutput("pdftotext", {"-bbox", pdf, "-"}).split('\n')) {
         if (line.contains(QStringLiteral("<word "))) {
             words << line.trimmed();
         }

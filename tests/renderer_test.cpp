@@ -1,7 +1,6 @@
 #include "core/picture.h"
 #include "core/renderer.h"
 
-#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -15,13 +14,12 @@ struct Segment {
     double x1, y1, x2, y2;
 };
 
-// The black lines drawCell draws for `genes` at (x, y) in a grid cell (or full screen).
-std::vector<Segment> segmentsOf(const GeneSet& genes, double x, double y, bool fullScreen = false) {
+// The black lines drawCell draws for `genes` at (x, y) in a grid cell.
+std::vector<Segment> segmentsOf(const GeneSet& genes, double x, double y) {
     RecordingSurface surface;
     surface.setScale(0, kPicScale, kPicScale, 0);
-    drawCell(RendererState{}, surface, geneValues(genes), x, y,
-             fullScreen ? kFullRefLength : kCellRefLength, kStartAngle,
-             fullScreen ? kPicScale : kCellSize, 0, "");
+    drawCell(RendererState{}, surface, geneValues(genes), x, y, kCellRefLength, kStartAngle,
+             kCellSize, 0, "");
     std::vector<Segment> lines;
     for (const PictureItem& item : surface.picture().items()) {
         if (item.kind == PictureItem::Kind::Line && item.colour == kBlack) {
@@ -39,37 +37,6 @@ double length(const Segment& s) {
 double direction(const Segment& s) {
     const double d = std::atan2(s.x2 - s.x1, -(s.y2 - s.y1)) * 180.0 / std::numbers::pi;
     return d < 0 ? d + 360.0 : d;
-}
-
-// Each figure fills nine tenths of its cell (or the area) along its larger side, is centred
-// vertically and stands its trunk on the vertical centre line.
-TEST(RendererTest, FiguresFillNineTenthsAndAreCentredVertically) {
-    const struct {
-        const char* name;
-        GeneSet genes;
-        bool fullScreen;
-        double x, y;
-        std::size_t lines;
-        double largestSide;
-    } cases[] = {{"start cell", startGenes(), false, 100, 900, 127, 180},
-                 {"start full screen", startGenes(), true, 500, 500, 127, 900},
-                 {"deepest, width-limited", {9, 9, 9, 9, 9, 9, 9, 9}, false, 300, 900, 2047, 180}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto lines = segmentsOf(c.genes, c.x, c.y, c.fullScreen);
-        ASSERT_EQ(lines.size(), c.lines);
-        double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
-        for (const auto& s : lines) {
-            minX = std::min({minX, s.x1, s.x2});
-            maxX = std::max({maxX, s.x1, s.x2});
-            minY = std::min({minY, s.y1, s.y2});
-            maxY = std::max({maxY, s.y1, s.y2});
-        }
-        EXPECT_NEAR(std::max(maxX - minX, maxY - minY), c.largestSide, 1e-2);
-        EXPECT_NEAR((maxY + minY) / 2, c.y, 1e-3);
-        EXPECT_NEAR(lines[0].x1, c.x, 1e-9);
-        EXPECT_NEAR(lines[0].x2, c.x, 1e-9);
-    }
 }
 
 TEST(RendererTest, DepthThreeDrawsTrunkThenPlusBranchThenMinusBranch) {

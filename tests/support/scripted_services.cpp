@@ -77,9 +77,9 @@ bool ScriptedPrintDialogs::chooseDestination(const std::string& title) {
     return true;
 }
 
-void ScriptedPrintDialogs::showPreview(const std::string& title,
+void ScriptedPrintDialogs::showPreview(const std::string& /*title*/,
                                        const std::function<void(PrinterPage&)>& compose) {
-    previewTitles.push_back(title);
+    RecordingPrinterPage preview;
     compose(preview);
 }
 

@@ -101,15 +101,13 @@ public:
     // Always OK; the cancelled printer dialog is tested with the real dialogs.
     bool setupPrinter(const std::string& title) override;
     bool chooseDestination(const std::string& title) override;
-    // Composes the document on `preview`.
+    // Composes the document on a recording page.
     void showPreview(const std::string& title,
                      const std::function<void(PrinterPage&)>& compose) override;
     PrintChoice askPrintChoice() override;
 
     std::deque<PrintChoice> choices;      // empty: Continue
     std::vector<std::string> setupTitles; // of the printer and the save dialogs
-    std::vector<std::string> previewTitles;
-    RecordingPrinterPage preview; // what the previews showed
     int choicesAsked = 0;
 };
 
