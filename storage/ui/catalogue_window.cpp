@@ -307,8 +307,11 @@ void CatalogueWindow::clearRows() {
 }
 
 void CatalogueWindow::addRow(const CatalogueRow& row) {
-    auto* item = new QListWidgetItem(QString::fromStdString(catalogueLine(row)), m_list);
+    // The row goes in before the item joins the list: a change to an item in a list looks the
+    // item up among all the others, which made a long catalogue slow to fill.
+    auto* item = new QListWidgetItem(QString::fromStdString(catalogueLine(row)));
     item->setData(kRowRole, QVariant::fromValue(row));
+    m_list->addItem(item);
     if (!passesFilter(row, m_filter->text())) {
         item->setHidden(true);
     } else if (++m_matching == 1) {
