@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <benchmark/benchmark.h>
 
@@ -81,6 +82,14 @@ void BM_Store(benchmark::State& state, const char* what) {
             scanStore(s, services);
         } else if (kind == "fill") {
             fillCatalogue(s, services, rows);
+        } else if (kind == "find") {
+            // Find narrows the open catalogue to the records whose description holds a 7 (two
+            // in five), then shows every record again.
+            auto* find = program.window().findChild<QLineEdit*>(QStringLiteral("txtCatFilter"));
+            find->setText(QStringLiteral("7"));
+            QApplication::processEvents();
+            find->clear();
+            QApplication::processEvents();
         } else {
             load->trigger();
             QApplication::processEvents();
@@ -91,11 +100,18 @@ void BM_Store(benchmark::State& state, const char* what) {
             QApplication::processEvents();
         }
     };
+    if (kind == "find") {
+        load->trigger();
+        QApplication::processEvents();
+    }
     timeAgainst(state, work, [&] { plainRead(path); });
     state.counters["records"] = kMaxRecords;
 }
 BENCHMARK_CAPTURE(BM_Store, scanStore, "scan")->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Store, fillCatalogue, "fill")->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Store, findInCatalogue, "find")
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Store, openCatalogueWindow, "open")
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
