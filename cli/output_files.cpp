@@ -80,9 +80,11 @@ std::string reasonAbout(std::string sentence, const std::string& file, const std
          at = sentence.find(file, at + path.size())) {
         sentence.replace(at, file.size(), path);
     }
-    const std::string prefix = "Could not write " + path + ": ";
-    if (sentence.starts_with(prefix)) {
-        sentence.erase(0, prefix.size());
+    for (const std::string& prefix :
+         {"Could not write " + path + ": ", "the file " + path + " could not be written: "}) {
+        if (sentence.starts_with(prefix)) {
+            sentence.erase(0, prefix.size());
+        }
     }
     while (!sentence.empty() && sentence.back() == '.') {
         sentence.pop_back();

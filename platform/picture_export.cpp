@@ -35,11 +35,15 @@ bool writeFileWhole(const QString& path, const QByteArray& bytes, QString* error
     const bool created =
         file.create(path, WholeFile::Placement::Beside) ||
         (QFileInfo::exists(path) && file.create(path, WholeFile::Placement::InPlace));
-    if (!created || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = writeFailure(path, QString::fromStdString(file.reason()));
-        return false;
+    if (created) {
+        // A failed write is kept by the file, which names its reason when committed.
+        static_cast<void>(file.write(bytes));
+        if (file.commit()) {
+            return true;
+        }
     }
-    return true;
+    *error = writeFailure(path, QString::fromStdString(file.reason()));
+    return false;
 }
 
 QImage renderPicture(const Picture& picture, int pixels, bool antialias) {
