@@ -313,6 +313,7 @@ TEST(CliOutputFailureTest, ExitOneAndOneLineThatNamesTheCause) {
         QStringList arguments;
         QString output;
         std::string says;
+        bool fullDisk = false; // writes stop at 4 KiB: RLIMIT_FSIZE, SIGXFSZ ignored
     } cases[] = {
         {{"catalogue", store}, "/dev/full", "to standard output: no space left on device"},
         {{"--help"}, "/dev/full", "to standard output: no space left on device"},
@@ -321,9 +322,21 @@ TEST(CliOutputFailureTest, ExitOneAndOneLineThatNamesTheCause) {
          "/nonexistent/f.png: no"},
         {{"render", genes, "--format=svg", "-o", "/dev/full"}, {}, "/dev/full: no space left"},
         {{"print-catalogue", store, "-o", "/nonexistent/c.pdf"}, {}, "/nonexistent/c.pdf: no"},
+        {{"render", genes, "--format=png", "--size=2000", "-o", dir.filePath("big.png")},
+         {},
+         "big.png: file too large.",
+         true},
+        {{"print-catalogue", store, "-o", dir.filePath("c.pdf")},
+         {},
+         "c.pdf: file too large.",
+         true},
     };
     for (const auto& c : cases) {
-        const Result r = runProcess(VAVIVOR_CLI, c.arguments, c.output);
+        const QString limited = QStringLiteral("trap '' XFSZ; exec prlimit --fsize=4096 \"$@\"");
+        const Result r =
+            c.fullDisk
+                ? runProcess("sh", QStringList{"-c", limited, "sh", VAVIVOR_CLI} + c.arguments)
+                : runProcess(VAVIVOR_CLI, c.arguments, c.output);
         EXPECT_EQ(r.status, kExitFailure) << c.says;
         EXPECT_EQ(lineCount(r.err), 1) << r.err;
         EXPECT_TRUE(r.err.starts_with("vavivor-cli: could not write ")) << r.err;
