@@ -1,5 +1,6 @@
 #include "cli_options.h"
 #include "commands.h"
+#include "core/write_all.h"
 #include "output_files.h"
 
 #include <QGuiApplication>
@@ -57,17 +58,9 @@ int writeStandardOutput(const std::string& text) {
     if (!standardOutputOpen && !text.empty()) {
         return EBADF;
     }
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t put = ::write(STDOUT_FILENO, text.data() + done, text.size() - done);
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            return put < 0 ? errno : ENOSPC;
-        }
-        done += static_cast<std::size_t>(put);
-    }
-    return 0;
+    int error = 0;
+    vavivor::writeAll(STDOUT_FILENO, text.data(), text.size(), &error);
+    return error;
 }
 
 // Ends the program: standard output must take all the command wrote (a full disk, a closed

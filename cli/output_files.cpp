@@ -1,6 +1,7 @@
 #include "output_files.h"
 
 #include "commands.h"
+#include "core/write_all.h"
 #include "platform/whole_file.h"
 
 #include <QDir>
@@ -59,16 +60,11 @@ bool copyAll(int from, int to) {
             return got == 0;
         }
         offset += got;
-        for (ssize_t done = 0; done < got;) {
-            const ssize_t put = ::write(to, buffer + done, static_cast<std::size_t>(got - done));
-            if (put < 0 && errno == EINTR) {
-                continue;
-            }
-            if (put <= 0) {
-                errno = put == 0 ? ENOSPC : errno;
-                return false;
-            }
-            done += put;
+        int error = 0;
+        writeAll(to, buffer, static_cast<std::size_t>(got), &error);
+        if (error != 0) {
+            errno = error;
+            return false;
         }
     }
 }

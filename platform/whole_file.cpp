@@ -1,5 +1,7 @@
 #include "whole_file.h"
 
+#include "core/write_all.h"
+
 #include <QFileInfo>
 #include <cerrno>
 #include <cstring>
@@ -64,19 +66,9 @@ qint64 WholeFile::writeData(const char* data, qint64 length) {
     if (m_fd < 0 || m_writeError != 0) {
         return -1;
     }
-    for (qint64 done = 0; done < length;) {
-        const ssize_t put = ::write(m_fd, data + done, static_cast<std::size_t>(length - done));
-        if (put < 0 && errno == EINTR) {
-            continue;
-        }
-        if (put <= 0) {
-            m_writeError = put == 0 ? ENOSPC : errno;
-            return -1;
-        }
-        done += put;
-        m_size += put;
-    }
-    return length;
+    const std::size_t done = writeAll(m_fd, data, static_cast<std::size_t>(length), &m_writeError);
+    m_size += static_cast<qint64>(done);
+    return m_writeError == 0 ? length : -1;
 }
 
 bool WholeFile::commit() {

@@ -1,6 +1,7 @@
 #include "store_file.h"
 
 #include "core/number_text.h"
+#include "core/write_all.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -46,26 +47,6 @@ private:
     int m_fd;
 };
 
-// Writes all of `bytes` at `offset`; the number of bytes written, and in `errorNumber` why it
-// stopped short.
-std::size_t writeAt(int fd, std::span<const std::uint8_t> bytes, off_t offset, int* errorNumber) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
-                                   offset + static_cast<off_t>(done));
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else {
-            // A write that takes nothing and gives no reason: the disk is full.
-            *errorNumber = n < 0 ? errno : ENOSPC;
-            break;
-        }
-    }
-    return done;
-}
-
 // Puts `bytes` at `offset` of the open file and waits until they are on the disk. When that
 // fails, the bytes overwritten are written back and the file is cut to its old length, so that
 // it is as it was. Returns 0, or the reason (an errno value).
@@ -86,13 +67,13 @@ int writeWhole(int fd, std::span<const std::uint8_t> bytes, off_t offset) {
         had = static_cast<std::size_t>(n);
     }
     int reason = 0;
-    const std::size_t done = writeAt(fd, bytes, offset, &reason);
+    const std::size_t done = writeAll(fd, bytes.data(), bytes.size(), &reason, offset);
     if (reason == 0 && ::fdatasync(fd) != 0) {
         reason = errno;
     }
     if (reason != 0) {
         int ignored = 0;
-        writeAt(fd, std::span(old.data(), std::min(done, had)), offset, &ignored);
+        writeAll(fd, old.data(), std::min(done, had), &ignored, offset);
         if (offset + static_cast<off_t>(done) > oldLength) {
             static_cast<void>(::ftruncate(fd, oldLength));
         }
