@@ -257,8 +257,10 @@ void MainWindow::buildMenus() {
     cmd.forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     cmd.familyTree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
     cmd.familyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    cmd.replay = item(go, "mnuZELreplay", QStringLiteral("&Replay Lineage"), 439);
     cmd.back->setEnabled(false); // nothing has been drawn yet
     cmd.forward->setEnabled(false);
+    cmd.replay->setEnabled(false);
 
     QMenu* help = menu("mnuZ_help", QStringLiteral("&Help"), 420);
     const auto helpItem = [&](const char* objectName, const QString& caption, int topic,
@@ -432,6 +434,7 @@ void MainWindow::showStatus(const std::string& text) {
 void MainWindow::historyChanged(bool canGoBack, bool canGoForward) {
     m_commands.back->setEnabled(canGoBack);
     m_commands.forward->setEnabled(canGoForward);
+    m_commands.replay->setEnabled(m_state.history.current() >= 0);
     emit historyMoved();
 }
 
