@@ -1,10 +1,13 @@
 #include "breeding/ui/family_tree_window.h"
 #include "mainwindow/breeding_wiring.h"
 #include "mainwindow/history_wiring.h"
+#include "mainwindow/replay_wiring.h"
 #include "mainwindow/screen_modes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
 
+#include <QApplication>
+#include <QDoubleSpinBox>
 #include <QGraphicsView>
 #include <QStatusBar>
 #include <QSvgRenderer>
@@ -19,6 +22,7 @@ struct BreedingRig : WindowRig {
         : WindowRig([](MainWindow& window) {
               connectBreeding(window);
               connectHistory(window);
+              connectReplay(window);
           }) {
         window.show();
     }
@@ -35,6 +39,12 @@ struct BreedingRig : WindowRig {
 };
 
 } // namespace
+
+// Triggers a menu item as a person can: only when it is enabled.
+void userTrigger(QAction* item) {
+    QVERIFY2(item->isEnabled(), qPrintable(item->objectName() + " is disabled"));
+    item->trigger();
+}
 
 // The breeding screens, the pick and the history (the Go menu, the mouse's back and forward
 // buttons, the family tree) wired to the real main window. The logic itself is tested on the
@@ -126,6 +136,63 @@ private slots:
         exportItem->trigger();
         QCOMPARE(rig.platform.dialogs.messages().size(), std::size_t{1});
         QVERIFY(rig.platform.dialogs.messages()[0].starts_with("Could not write"));
+    }
+
+    // The replay's steps are tested on the logic rig; here its controls, what it locks and
+    // the three ways it ends.
+    void aReplayLocksTheWindowAndEveryWayOfEndingItGivesTheScreenBack() {
+        BreedingRig rig;
+        rig.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window));
+        auto* replay = rig.find<QAction>("mnuZELreplay");
+        QVERIFY(!replay->isEnabled());
+        rig.platform.random.useSeed(5);
+        rig.press("cmdZELMdraw");
+        rig.clickCell(0, 1, 4); // mutant 1
+        rig.press("cmdZELRdraw");
+        rig.clickCell(0, 4, 4);
+        const PictureArea* area = rig.window.pictureArea(0);
+        const std::size_t items = area->picture().items().size();
+        const GeneSet picked = rig.editorGenes();
+        const QString status = rig.caption("statusText");
+        const auto shownBefore = [&] {
+            QVERIFY(rig.find("replayBar")->isHidden());
+            QCOMPARE(area->picture().items().size(), items);
+            QVERIFY(area->picture().items().back().colour == kRed); // the pick's frame
+            QCOMPARE(rig.editorGenes(), picked);
+            QCOMPARE(rig.caption("statusText"), status);
+            QVERIFY(area->isEnabled() && rig.find<QAction>("mnuZELback")->isEnabled());
+            QCOMPARE(rig.window.state().history.size(), 2);
+            QCOMPARE(rig.current(), 1);
+        };
+
+        userTrigger(replay);
+        QCOMPARE(rig.caption("statusText"),
+                 QStringLiteral("Replay: step 1 of 2: DRAW MUTATIONS, seed 5."));
+        QCOMPARE(rig.editorGenes(), startGenes());
+        for (const char* locked : {"cmdZELMdraw", "cmdZELRdraw", "cmdZELscreen", "udGene_0"}) {
+            QVERIFY2(!rig.find(QLatin1String(locked))->isEnabled(), locked);
+        }
+        QVERIFY(!area->isEnabled());
+        for (const char* locked : {"mnuZELback", "mnuZELreplay", "mnuZELsave", "mnuZELprint"}) {
+            QVERIFY2(!rig.find<QAction>(QLatin1String(locked))->isEnabled(), locked);
+        }
+        rig.press("replayPause");
+        rig.press("replayStep");
+        QCOMPARE(rig.editorGenes(), rig.window.state().history.entry(1).screen.central);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        shownBefore();
+
+        // Left to run at the fastest pace, it holds the last figure for one beat and ends.
+        userTrigger(replay);
+        rig.find<QDoubleSpinBox>("replaySeconds")->setValue(0.25);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.caption("statusText").startsWith("Replay: step 2"), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(rig.find("replayBar")->isHidden(), 2000);
+        shownBefore();
+
+        userTrigger(replay);
+        rig.window.close();
+        shownBefore();
     }
 };
 

@@ -1,8 +1,10 @@
 #include "breeding/draw_mutations.h"
 #include "breeding/history_screens.h"
 #include "breeding/relatives.h"
+#include "breeding/replay.h"
 #include "breeding/review.h"
 #include "breeding/selection.h"
+#include "core/renderer.h"
 #include "storage/catalogue.h"
 #include "support/logic_rig.h"
 
@@ -161,6 +163,50 @@ TEST_P(HistoryPlaceTest, GoingBackDrawsOnTheVisibleAreaInItsCurrentLayout) {
 
 INSTANTIATE_TEST_SUITE_P(Changes, HistoryPlaceTest,
                          ::testing::Values(Change::Layout, Change::Area));
+
+// ---------------------------------------------------------------- replay
+
+TEST(HistoryReplayTest, AReplayShowsTheCentralFiguresInOrderAndThenWhatWasShownBefore) {
+    LogicRig rig;
+    // Four generations, back to the third, and a pick on it not yet bred from.
+    for (const char step : std::string("MRMR<")) {
+        runStep(rig, step);
+        selectCell(rig.state, rig.services, PickButton::Left, false, 300.0F, 900.0F);
+    }
+    const std::vector<std::string> before = shown(rig.picture().picture());
+    const GeneSet picked = rig.controls.shownGenes;
+    const MutantTable chain = rig.state.genome.cellPos;
+    // The full-screen layout with Auto-Print: still nothing may be printed.
+    rig.state.screen.gridFlag[0] = 1;
+    rig.controls.autoPrintBox = true;
+
+    Replay replay = beginReplay(rig.state, "Screen 3 of 4: DRAW MUTATIONS.");
+    ASSERT_EQ(replay.entries, (std::vector<int>{0, 1, 2}));
+    for (int step = 0; step < 3; ++step) {
+        ASSERT_TRUE(showNextReplayStep(rig.state, rig.services, replay));
+        const GeneSet central = rig.state.history.entry(step).screen.central;
+        RecordingSurface expected;
+        prepareSurface(expected, 1);
+        const std::string label = "Step " + std::to_string(step + 1) + " of 3";
+        drawFigure(rig.state.renderer, expected, {kCentreCell, central, label, 0},
+                   FigureLayout::Full);
+        EXPECT_EQ(shown(rig.picture().picture()), shown(expected.picture())) << step;
+        EXPECT_EQ(rig.controls.shownGenes, central) << step;
+        EXPECT_NE(central, rig.state.history.entry(step + 1).screen.central) << step;
+    }
+    EXPECT_TRUE(rig.controls.statusLines.back().starts_with("Replay: step 3 of 3: DRAW MUTATIONS"));
+    EXPECT_FALSE(showNextReplayStep(rig.state, rig.services, replay));
+    endReplay(rig.state, rig.services, replay);
+
+    EXPECT_EQ(shown(rig.picture().picture()), before);
+    EXPECT_EQ(rig.controls.shownGenes, picked);
+    EXPECT_EQ(rig.state.genome.cellPos, chain);
+    EXPECT_EQ(rig.controls.statusLines.back(), "Screen 3 of 4: DRAW MUTATIONS.");
+    EXPECT_EQ(rig.state.history.size(), 4);
+    EXPECT_EQ(rig.state.history.current(), 2);
+    EXPECT_EQ(rig.platform.printDialogs.choicesAsked, 0);
+    EXPECT_TRUE(rig.platform.printer.items.empty());
+}
 
 // ---------------------------------------------------------------- loaded records
 
