@@ -1,6 +1,5 @@
 #include "mainwindow/wiring.h"
 #include "platform/fonts.h"
-#include "storage/ui/catalogue_window.h"
 #include "storage/ui/delete_record_window.h"
 #include "storage_fakes.h"
 #include "support/user_input.h"
@@ -8,9 +7,6 @@
 
 #include <QApplication>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QSignalSpy>
 #include <QWhatsThis>
 
 namespace vavivor {
@@ -44,15 +40,14 @@ private slots:
     void initTestCase() { registerFontSubstitutions(); }
     void cleanup() { QWhatsThis::leaveWhatsThisMode(); }
 
-    // A click on a position box gives its arrows the focus, which the box shows without the
-    // colours of a selection; Up and Down then step it as the arrows do, Down no further than 1,
-    // and a digit 1..9 sets it, its value too, without redrawing; 0 does nothing.
+    // A click on a position box gives its arrows the focus; Up and Down then step it as the arrows
+    // do, Down no further than 1, and a digit 1..9 sets it, its value too, without redrawing; 0
+    // does nothing.
     void positionBoxesTakeStepsAndDigits() {
         Program p;
         auto* box = p.find<QLabel>("lblGR_2");
         userClick(box);
         QCOMPARE(p.focused(), QStringLiteral("udGene_2"));
-        QCOMPARE(box->backgroundRole(), QPalette::Window);
         for (int n = 0; n < 5; ++n) {
             Program::key(Qt::Key_Down);
         }
@@ -154,32 +149,6 @@ private slots:
         QVERIFY(!QWhatsThis::inWhatsThisMode());
         QCOMPARE(p.platform.help.topics, std::vector<int>{topic});
         QCOMPARE(p.items(0), std::size_t{8}); // the empty grid
-    }
-
-    // Menu items: Shift+F1 on the highlighted item; a click on an item of the menu bar in What's
-    // This mode asks about it instead of carrying it out.
-    void contextHelpOnMenuItems() {
-        Program p;
-        // Away from the pointer, which would choose the item under it.
-        QCursor::setPos(p.window.mapToGlobal(QPoint(5, 5)));
-        auto* file = p.find<QMenu>("mnuZELfile");
-        file->popup(p.window.mapToGlobal(QPoint(300, 200)));
-        QVERIFY(QTest::qWaitForWindowExposed(file));
-        auto* change = p.find<QAction>("mnuZELchng");
-        file->setActiveAction(change);
-        QTest::keyClick(file, Qt::Key_F1, Qt::ShiftModifier);
-        QVERIFY(!file->isVisible());
-
-        // An item on the menu bar itself: Print Catalogue.
-        auto* catalogue = new CatalogueWindow(&p.window);
-        Program::activate(catalogue);
-        QSignalSpy printed(catalogue, &CatalogueWindow::printRequested);
-        QTest::keyClick(catalogue, Qt::Key_F1, Qt::ShiftModifier);
-        QMenuBar* bar = catalogue->menuBar();
-        userClick(bar, Qt::LeftButton, {},
-                  bar->actionGeometry(p.find<QAction>("mnuCatPrint")).center());
-        QCOMPARE(printed.count(), 0);
-        QCOMPARE(p.platform.help.topics, std::vector<int>({408, 440}));
     }
 };
 

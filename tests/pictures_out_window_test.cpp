@@ -1,20 +1,17 @@
 // Pictures out of the program, through the wired main window on scripted dialogs: File > Export
-// Picture, the catalogue's pictures and filter, and Shift+click on DRAW MUTATIONS.
+// Picture, the catalogue's filter, and Shift+click on DRAW MUTATIONS.
 #include "core/figure_picture.h"
 #include "mainwindow/wiring.h"
 #include "platform/fonts.h"
 #include "platform/picture_export.h"
 #include "storage/catalogue.h"
-#include "storage/ui/catalogue_window.h"
 #include "storage_fakes.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
 
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -74,7 +71,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("grid") << false << true << "screen.PNG" << 1 << "";
         QTest::newRow("full screen") << true << true << "figure.png" << 1 << "";
-        QTest::newRow("svg") << false << true << "screen.svg" << 1 << "";
         QTest::newRow("empty area") << true << false << "a.svg" << 0 << "The picture area is empty";
         QTest::newRow("other extension, then cancel")
             << false << false << "a.jpg" << 2 << "Please end the name %1/a.jpg";
@@ -116,19 +112,6 @@ private slots:
             return;
         }
         QCOMPARE(r.caption("statusText"), "Picture saved as " + file);
-        if (name.endsWith(QLatin1String(".svg"))) {
-            // Every face named falls back on a sans face where it is missing.
-            QFile svg(file);
-            QVERIFY(svg.open(QIODevice::ReadOnly));
-            const QString text = QString::fromUtf8(svg.readAll());
-            QVERIFY(text.contains(QLatin1String("font-family=\"MS Sans Serif, sans-serif\"")));
-            static const QRegularExpression face(QStringLiteral("font-family=\"([^\"]*)\""));
-            for (const auto& match : face.globalMatch(text)) {
-                QVERIFY2(match.captured(1).endsWith(QLatin1String(", sans-serif")),
-                         qPrintable(match.captured(0)));
-            }
-            return;
-        }
         const Picture picture =
             fullScreen ? figurePicture(GeneSet{5, 5, 5, 5, 5, 5, 5, 4}, "G8 -1") : area->picture();
         QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
@@ -184,39 +167,6 @@ private slots:
         } else {
             QCOMPARE(r.platform.dialogs.messages(), std::vector<std::string>{kSelectFirst});
         }
-    }
-
-    // Each line in view shows its record's first figure; pictures are made only for lines
-    // that come into view.
-    void picturesShowTheFirstFigureOfLinesInView() {
-        Rig& r = *m_rig;
-        std::vector<StorageRecord> file; // neighbours differ in their first figure
-        for (int i = 0; i < 3000; ++i) {
-            const auto first = static_cast<std::int16_t>(1 + i % 9);
-            file.push_back(makeRecord(i % 2 == 0, "r", GeneSet{first, 5, 5, 5, 5, 5, 5, 5}));
-        }
-        r.openCatalogue(file);
-        auto* catalogue = r.find<CatalogueWindow>("frmZelStrCat");
-        QListWidget* list = r.list();
-        const int lineHeight = list->visualItemRect(list->item(0)).height();
-        const int inView = list->viewport()->height() / lineHeight + 1;
-        list->viewport()->grab();
-        QVERIFY(catalogue->thumbnailsMade() > 0);
-        QVERIFY(catalogue->thumbnailsMade() <= inView);
-
-        list->scrollToBottom();
-        const QImage shown =
-            list->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(catalogue->thumbnailsMade() <= 2 * inView);
-        const int side = CatalogueWindow::kThumbnailPixels;
-        const int top = list->visualItemRect(list->item(2999)).top() + (lineHeight - side) / 2;
-        const QImage expected =
-            CatalogueWindow::figureThumbnail(GeneSet{3, 5, 5, 5, 5, 5, 5, 5}, side);
-        bool found = false;
-        for (int x = 0; x + side <= shown.width() && !found; ++x) {
-            found = shown.copy(x, top, side, side) == expected;
-        }
-        QVERIFY(found);
     }
 };
 

@@ -128,18 +128,14 @@ private slots:
     // nothing and says nothing.
     void aCancelledPrinterDialogPrintsNothing() {
         QtPrintRig p(PrinterDialog::Always);
-        QString title;
-        const auto cancel = [&title](QWidget* w) {
+        const auto cancel = [](QWidget* w) {
             QVERIFY(qobject_cast<QPrintDialog*>(w) != nullptr);
-            title = w->windowTitle();
             qobject_cast<QDialog*>(w)->reject();
         };
         answerModals({[](QWidget* w) { click(w, "cmdZELDprint"); }, cancel});
         showPrintChoice(p.rig.state, p.services);
-        QCOMPARE(title, QStringLiteral("VAVIVOR PRINT"));
         answerModals({cancel});
         printScreen(p.rig.state, p.services);
-        QCOMPARE(title, QStringLiteral("VAVIVOR: GRAPHICS PRINT"));
         QVERIFY(!p.printed());
         QVERIFY(p.rig.platform.dialogs.shown.empty());
         QVERIFY(p.rig.controls.statusLines.empty());
@@ -193,16 +189,13 @@ private slots:
         QtPrintRig p;
         QVERIFY(graphicsPrint(p.rig.state, p.services));
         const QString previewed = p.dir.filePath(QStringLiteral("preview.pdf"));
-        QString title;
         answerModals({[&](QWidget* w) {
             auto* dialog = qobject_cast<QPrintPreviewDialog*>(w);
-            title = w->windowTitle();
             dialog->printer()->setOutputFileName(previewed);
             dialog->findChild<QPrintPreviewWidget*>()->print();
             dialog->reject();
         }});
         previewScreen(p.rig.state, p.services);
-        QCOMPARE(title, QStringLiteral("VAVIVOR: PRINT PREVIEW"));
         const QStringList printed = pdfWords(p.pdf);
         QVERIFY(printed.size() > 20);
         QCOMPARE(pdfWords(previewed), printed);

@@ -1,10 +1,6 @@
 #include "breeding/draw_mutations.h"
 #include "breeding/relatives.h"
 #include "platform/qt_printer_page.h"
-#include "platform/system_clock.h"
-#include "printing/catalogue_print.h"
-#include "printing/graphics_print.h"
-#include "storage_fakes.h"
 #include "support/file_limit.h"
 #include "support/logic_rig.h"
 #include "support/pdf_text.h"
@@ -19,25 +15,6 @@
 namespace vavivor {
 namespace {
 
-// The right edge of the print grid's page, which stands centred on A4, in points.
-constexpr double kRightEdge = (595.2756 + 11512 / 20.0) / 2;
-
-struct Word {
-    std::string text;
-    double right = 0; // points from the left of the paper
-};
-
-// The words of a PDF with their right edges, as pdftotext reads them back.
-std::vector<Word> readWords(const QString& pdf) {
-    static const QRegularExpression tag(
-        QStringLiteral(R"re(<word [^>]*xMax="([\d.]+)"[^>]*>([^<]*)</word>)re"));
-    std::vector<Word> words;
-    for (const auto& m : tag.globalMatch(pdfToolOutput("pdftotext", {"-bbox", pdf, "-"}))) {
-        words.push_back({m.captured(2).toStdString(), m.captured(1).toDouble()});
-    }
-    return words;
-}
-
 // The number of pages of a PDF as pdfinfo reads it; -1 when it is not a whole PDF.
 int pdfPages(const QString& pdf) {
     static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
@@ -46,9 +23,9 @@ int pdfPages(const QString& pdf) {
 }
 
 // The rig's services with `page` in place of the recording printer.
-Services onPage(LogicRig& rig, PrinterPage& page, Clock& clock) {
+Services onPage(LogicRig& rig, PrinterPage& page) {
     return Services{PlatformServices{rig.platform.dialogs, rig.platform.printDialogs, page,
-                                     rig.platform.help, rig.platform.random, clock},
+                                     rig.platform.help, rig.platform.random, rig.platform.clock},
                     rig.controls};
 }
 
@@ -101,7 +78,7 @@ TEST(QtPrinterPageTest, AnAutoPrintRunIsOnePdfThatHoldsEveryPagePrintedSoFar) {
     };
     QtPrinterPage page(PdfFolder{folder});
     LogicRig rig;
-    Services services = onPage(rig, page, rig.platform.clock);
+    Services services = onPage(rig, page);
     rig.controls.autoPrintBox = true;
     rig.state.screen.gridFlag[0] = 1;
     breedRelatives(rig.state, services);
@@ -119,56 +96,6 @@ TEST(QtPrinterPageTest, AnAutoPrintRunIsOnePdfThatHoldsEveryPagePrintedSoFar) {
     ASSERT_EQ(counts.size(), 1U);
     EXPECT_GT(counts[0], 0);
     EXPECT_LT(counts[0], 17);
-}
-
-// The longest date of the year in the long format of several locales, and a storage file deep
-// in its folders: no word of the graphics print or the catalogue passes the printable width,
-// the date is printed in some form, and the file's name stays whole.
-TEST(QtPrinterPageTest, LongDatesAndPathsAreFittedIntoThePrintableWidth) {
-    QTemporaryDir dir;
-    QString folder = dir.path();
-    for (int i = 0; i < 4; ++i) {
-        folder += QStringLiteral("/a-folder-with-a-rather-long-name-%1").arg(i);
-    }
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const std::string store = folder.toStdString() + "/figures.zlr";
-    writeRecords(store, {makeRecord(true, "figure", startGenes())});
-    LogicRig rig;
-    rig.state.store.storeList = {"", store};
-    rig.state.store.storeCount = 1;
-    for (const char* name : {"en_US", "pt_BR", "de_DE", "ru_RU"}) {
-        SCOPED_TRACE(name);
-        const QLocale locale(QString::fromLatin1(name));
-        QDate longest(2026, 1, 1);
-        for (QDate day = longest; day.year() == 2026; day = day.addDays(1)) {
-            if (locale.toString(day, QLocale::LongFormat).size() >
-                locale.toString(longest, QLocale::LongFormat).size()) {
-                longest = day;
-            }
-        }
-        SystemClock clock(locale, longest);
-        const QString graphics = dir.filePath(QStringLiteral("graphics.pdf"));
-        QtPrinterPage graphicsPage(graphics);
-        Services services = onPage(rig, graphicsPage, clock);
-        ASSERT_TRUE(graphicsPrint(rig.state, services));
-        const QString catalogue = dir.filePath(QStringLiteral("catalogue.pdf"));
-        QtPrinterPage cataloguePage(catalogue);
-        ASSERT_TRUE(printCatalogueDocument(rig.state, cataloguePage, clock, 1).printed);
-
-        for (const QString& pdf : {graphics, catalogue}) {
-            const std::vector<Word> words = readWords(pdf);
-            for (const Word& word : words) {
-                EXPECT_LE(word.right, kRightEdge + 0.5) << word.text;
-            }
-            EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const Word& w) {
-                return w.text.find("26") != std::string::npos;
-            })) << "no date";
-        }
-        const std::vector<Word> words = readWords(catalogue);
-        EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const Word& w) {
-            return w.text.size() > 12 && w.text.ends_with("/figures.zlr");
-        }));
-    }
 }
 
 } // namespace

@@ -78,16 +78,5 @@ TEST(RendererTest, TheTrunkRuleHoldsForExactly180) {
     EXPECT_NEAR(length(s[15]), length(s[13]) * 0.6F, 1e-9);
 }
 
-TEST(SegmentEndTest, AspectRatioDividesOnlyTheVerticalStep) {
-    GeneValues genes{};
-    const double pi = RendererState{}.piValue;
-    genes[7] = 2.0F;
-    EXPECT_NEAR(segmentEnd(genes, pi, 0, 0, 10, 180).y, 5.0, 1e-12);
-    EXPECT_NEAR(segmentEnd(genes, pi, 3, 40, 10, 180).y, 45.0, 1e-12) << "not the position";
-    const Point side = segmentEnd(genes, pi, 0, 0, 10, 90);
-    EXPECT_NEAR(side.x, 10.0, 1e-12);
-    EXPECT_NEAR(side.y, 0.0, 1e-12);
-}
-
 } // namespace
 } // namespace vavivor
