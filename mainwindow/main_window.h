@@ -31,6 +31,8 @@ struct MainCommands {
     QAction* back = nullptr;                // mnuZELback
     QAction* forward = nullptr;             // mnuZELforward
     QAction* familyTree = nullptr;          // mnuZELtree
+    QAction* copy = nullptr;                // mnuZELcopy
+    QAction* paste = nullptr;               // mnuZELpaste
 };
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture
