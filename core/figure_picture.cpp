@@ -5,10 +5,13 @@
 namespace vavivor {
 
 Picture figurePicture(const GeneSet& genes, std::string_view label) {
+    return figurePicture(ScreenFigure{kCentreCell, genes, std::string(label), 0});
+}
+
+Picture figurePicture(const ScreenFigure& figure) {
     RecordingSurface surface;
     surface.setScale(0, kPicScale, kPicScale, 0);
-    drawFigure(RendererState{}, surface, ScreenFigure{kCentreCell, genes, std::string(label), 0},
-               FigureLayout::Full);
+    drawFigure(RendererState{}, surface, figure, FigureLayout::Full);
     return surface.picture();
 }
 

@@ -54,6 +54,11 @@ void exportPicture(ProgramState& state, Services& services) {
                         kExportTitle);
         return;
     }
+    exportGivenPicture(*picture, services);
+}
+
+void exportGivenPicture(const Picture& picture, Services& services) {
+    Dialogs& dialogs = services.dialogs;
     std::optional<std::string> path;
     std::optional<PictureFileKind> kind;
     while (!kind) {
@@ -79,7 +84,7 @@ void exportPicture(ProgramState& state, Services& services) {
         }
         pixels = *size;
     }
-    if (const auto failure = writeExportedPicture(*picture, *path, *kind, pixels)) {
+    if (const auto failure = writeExportedPicture(picture, *path, *kind, pixels)) {
         dialogs.message(*failure + " Nothing was exported.", kExportTitle);
         return;
     }

@@ -3,6 +3,7 @@
 #include "core/picture.h"
 #include "core/program_state.h"
 #include "core/services.h"
+#include "platform/picture_export.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +12,6 @@ namespace vavivor {
 
 enum class PictureFileKind { Svg, Png };
 
-inline constexpr int kExportPngPixels = 2000;
 inline constexpr const char* kExportTitle = "EXPORT PICTURE";
 
 // The kind of picture file that a name asks for by its extension, .svg or .png in any case;
@@ -32,5 +32,7 @@ std::optional<std::string> writeExportedPicture(const Picture& picture, const st
 // another extension is refused with a message and the dialog comes again; Cancel saves
 // nothing.
 void exportPicture(ProgramState& state, Services& services);
+// The same for a given picture: the closer look's Export.
+void exportGivenPicture(const Picture& picture, Services& services);
 
 } // namespace vavivor

@@ -249,6 +249,13 @@ void MainWindow::buildMenus() {
     cmd.deleteStorageFile = item(file, "mnuZELdel", QStringLiteral("&Delete Storage file"), 410);
     QAction* close = item(file, "mnuZELclose", QStringLiteral("&Close"), 412);
 
+    // Figures out through the clipboard and genes in; the share wiring connects these items.
+    QMenu* edit = menu("mnuZELedit", QStringLiteral("&Edit"), 450);
+    cmd.copy = item(edit, "mnuZELcopy", QStringLiteral("&Copy"), 452);
+    cmd.copy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    cmd.paste = item(edit, "mnuZELpaste", QStringLiteral("&Paste Genes"), 454);
+    cmd.paste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+
     // Going back through the screens of the run; the history wiring connects these items.
     QMenu* go = menu("mnuZELgo", QStringLiteral("&Go"), 430);
     cmd.back = item(go, "mnuZELback", QStringLiteral("&Back"), 432);

@@ -32,6 +32,8 @@ struct MainCommands {
     QAction* forward = nullptr;             // mnuZELforward
     QAction* familyTree = nullptr;          // mnuZELtree
     QAction* replay = nullptr;              // mnuZELreplay
+    QAction* copy = nullptr;                // mnuZELcopy
+    QAction* paste = nullptr;               // mnuZELpaste
 };
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture

@@ -34,7 +34,26 @@ UpDown::UpDown(QWidget* parent) : QWidget(parent) {
     connect(down, &QToolButton::clicked, this, [this] { emit stepped(-1); });
 }
 
+bool UpDown::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void UpDown::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyAsked();
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        emit pasteAsked();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Up:
         emit stepped(1);

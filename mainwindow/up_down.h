@@ -18,8 +18,12 @@ signals:
     void stepped(int step);
     // A digit key 1..9; 0 and other keys are not reported.
     void typed(int digit);
+    // The copy and paste keys (Ctrl+C, Ctrl+V), which act here before any menu item.
+    void copyAsked();
+    void pasteAsked();
 
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 };

@@ -1,11 +1,24 @@
 #include "picture_area.h"
 
+#include "picture_export.h"
 #include "picture_painter.h"
+#include "qt_clipboard.h"
 
+#include <QApplication>
+#include <QDrag>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmap>
 
 namespace vavivor {
+
+namespace {
+
+// The size of the picture under the mouse while a figure is dragged.
+constexpr int kDragPixmapPixels = 96;
+
+} // namespace
 
 PictureArea::PictureArea(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,17 +101,66 @@ void PictureArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
+QPointF PictureArea::userPoint(const QPointF& position) const {
+    const PictureScale s = m_record.scale();
+    return {s.left + position.x() / width() * (s.right - s.left),
+            s.top + position.y() / height() * (s.bottom - s.top)};
+}
+
+void PictureArea::setDragSource(
+    std::function<std::optional<DraggedFigure>(float x, float y)> figureAt) {
+    m_figureAt = std::move(figureAt);
+}
+
 void PictureArea::mousePressEvent(QMouseEvent* event) {
     const Qt::MouseButton button = event->button();
     if (button != Qt::LeftButton && button != Qt::RightButton && button != Qt::MiddleButton) {
         QWidget::mousePressEvent(event);
         return;
     }
-    const PictureScale s = m_record.scale();
-    const QPointF p = event->position();
-    const auto x = static_cast<float>(s.left + p.x() / width() * (s.right - s.left));
-    const auto y = static_cast<float>(s.top + p.y() / height() * (s.bottom - s.top));
-    emit mouseDown(button, event->modifiers(), x, y);
+    if (button == Qt::LeftButton && m_figureAt) {
+        m_pressedAt = event->position();
+    }
+    const QPointF p = userPoint(event->position());
+    emit mouseDown(button, event->modifiers(), static_cast<float>(p.x()),
+                   static_cast<float>(p.y()));
+}
+
+void PictureArea::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_pressedAt || !event->buttons().testFlag(Qt::LeftButton) ||
+        (event->position() - *m_pressedAt).manhattanLength() < QApplication::startDragDistance()) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    const QPointF p = userPoint(*m_pressedAt);
+    m_pressedAt.reset();
+    const std::optional<DraggedFigure> figure =
+        m_figureAt(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    if (!figure) {
+        return;
+    }
+    auto* drag = new QDrag(this);
+    drag->setMimeData(figureMimeData(figure->text, figure->picture));
+    drag->setPixmap(QPixmap::fromImage(renderPicture(figure->picture, kDragPixmapPixels, true)));
+    drag->setHotSpot(QPoint(kDragPixmapPixels / 2, kDragPixmapPixels / 2));
+    drag->exec(Qt::CopyAction);
+}
+
+void PictureArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        m_pressedAt.reset();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void PictureArea::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        // As before: the other buttons' second press is a press like the first.
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    const QPointF p = userPoint(event->position());
+    emit doubleClicked(static_cast<float>(p.x()), static_cast<float>(p.y()));
 }
 
 } // namespace vavivor

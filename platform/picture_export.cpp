@@ -59,13 +59,14 @@ bool writePicturePng(const Picture& picture, const QString& path, int pixels, QS
 }
 
 bool writePictureSvg(const Picture& picture, const QString& path, int pixels, QString* error) {
-    return writeSvgDrawing(
-        path, pixels,
-        [&](QPainter& painter) {
-            painter.fillRect(QRectF(0, 0, pixels, pixels), Qt::white);
-            paintPicture(painter, picture, QRectF(0, 0, pixels, pixels), PaintOptions{true});
-        },
-        error);
+    return writeFileWhole(path, pictureSvg(picture, pixels), error);
+}
+
+QByteArray pictureSvg(const Picture& picture, int pixels) {
+    return svgDrawing(pixels, [&](QPainter& painter) {
+        painter.fillRect(QRectF(0, 0, pixels, pixels), Qt::white);
+        paintPicture(painter, picture, QRectF(0, 0, pixels, pixels), PaintOptions{true});
+    });
 }
 
 bool writePngImage(const QImage& image, const QString& path, QString* error) {
@@ -81,6 +82,10 @@ bool writePngImage(const QImage& image, const QString& path, QString* error) {
 
 bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(QPainter&)>& paint,
                      QString* error) {
+    return writeFileWhole(path, svgDrawing(pixels, paint), error);
+}
+
+QByteArray svgDrawing(int pixels, const std::function<void(QPainter&)>& paint) {
     QBuffer drawing;
     drawing.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
@@ -93,7 +98,7 @@ bool writeSvgDrawing(const QString& path, int pixels, const std::function<void(Q
         QPainter painter(&svg);
         paint(painter);
     }
-    return writeFileWhole(path, withSansFallback(drawing.data()), error);
+    return withSansFallback(drawing.data());
 }
 
 } // namespace vavivor

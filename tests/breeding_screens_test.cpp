@@ -1,9 +1,13 @@
 #include "breeding/draw_mutations.h"
+#include "breeding/figure_share.h"
 #include "breeding/relatives.h"
 #include "breeding/review.h"
 #include "breeding/selection.h"
+#include "core/figure_picture.h"
+#include "core/gene_text.h"
 #include "core/screen.h"
 #include "support/logic_rig.h"
+#include "support/scripted_clipboard.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -265,6 +269,75 @@ TEST_F(PickTest, ClicksBeforeAnyScreenWithShiftOtherButtonsOrInFullScreenAreIgno
             << static_cast<int>(button) << " " << modifierHeld << " " << fullScreen;
         EXPECT_EQ(rig.controls.editorWrites, writes);
     }
+}
+
+// ---------------------------------------------------------------- copy, paste and drag
+
+// Copy takes the screen's central figure, whatever is picked; Paste Genes brings its genes
+// back as typing them would, value texts included. Text that is no gene set changes nothing
+// and the message says why.
+TEST_F(PickTest, CopiedGenesPasteBackAndOtherTextChangesNothing) {
+    ScriptedClipboard clipboard;
+    copyCentralFigure(rig.state, rig.services, clipboard);
+    EXPECT_FALSE(clipboard.content) << "no screen yet, so no figure";
+    ASSERT_EQ(rig.platform.dialogs.messages().size(), 1U);
+
+    const GeneSet central{9, 1, 5, 5, 7, 5, 5, 4};
+    rig.setEditor(central);
+    draw(breedMutations);
+    click(7);
+    copyCentralFigure(rig.state, rig.services, clipboard);
+    EXPECT_EQ(clipboard.content, geneText(central));
+    ASSERT_TRUE(clipboard.figure);
+    EXPECT_EQ(clipboard.figure->texts(), figurePicture(central, "Orig.").texts());
+
+    rig.setEditor(startGenes());
+    const auto valuesBefore = rig.controls.values;
+    ASSERT_TRUE(pasteGenes(rig.state, rig.services, clipboard));
+    EXPECT_EQ(rig.controls.shownGenes, central);
+    EXPECT_NE(rig.controls.values, valuesBefore);
+
+    for (const std::optional<std::string>& bad :
+         {std::optional<std::string>(), std::optional<std::string>("9,1,5,5,7,5,5,10")}) {
+        clipboard.content = bad;
+        rig.setEditor(startGenes());
+        const auto writes = rig.controls.editorWrites;
+        EXPECT_FALSE(pasteGenes(rig.state, rig.services, clipboard));
+        EXPECT_EQ(rig.controls.editorWrites, writes);
+    }
+    const auto messages = rig.platform.dialogs.messages();
+    ASSERT_EQ(messages.size(), 3U);
+    EXPECT_TRUE(messages[1].starts_with("The clipboard holds no text")) << messages[1];
+    EXPECT_NE(messages[2].find("gene 8 is \"10\", not a position from 1 to 9"), std::string::npos)
+        << messages[2];
+
+    // In a position box a single position sets that gene only; a gene set still pastes whole.
+    clipboard.content = "7\n";
+    pasteGenePosition(rig.state, rig.services, 2, clipboard);
+    EXPECT_EQ(rig.controls.shownGenes, (GeneSet{5, 5, 7, 5, 5, 5, 5, 5}));
+    copyGenePosition(rig.state, 2, clipboard);
+    EXPECT_EQ(clipboard.content, "7");
+    clipboard.content = geneText(central);
+    pasteGenePosition(rig.state, rig.services, 2, clipboard);
+    EXPECT_EQ(rig.controls.shownGenes, central);
+}
+
+// A drag or a double click takes the figure in the cell under the mouse (rows counted from the
+// bottom on the area, cells from the top on the screen), none from an empty cell; a drag in the
+// full-screen layout takes the central figure.
+TEST_F(PickTest, TheFigureUnderTheMouseIsTheOneInThatCell) {
+    EXPECT_FALSE(draggedFigure(rig.state, 500, 500)) << "no screen yet";
+    draw(breedRelatives);
+    const Screen& screen = currentScreen(rig);
+    for (const ScreenFigure& figure : screen.figures) {
+        const float x = 200.0F * (figure.cell % 5) + 100;
+        const float y = 200.0F * (4 - figure.cell / 5) + 100;
+        EXPECT_EQ(gridFigureAt(rig.state, x, y), figure) << figure.label;
+    }
+    EXPECT_FALSE(gridFigureAt(rig.state, 300, 500)) << "cell 11 stays empty on this screen";
+    rig.state.screen.gridFlag[0] = 1;
+    EXPECT_EQ(draggedFigure(rig.state, 100, 900), screen.figures.front());
+    EXPECT_FALSE(gridFigureAt(rig.state, 100, 900));
 }
 
 } // namespace

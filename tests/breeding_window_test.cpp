@@ -1,14 +1,19 @@
+#include "breeding/ui/closer_look_window.h"
 #include "breeding/ui/family_tree_window.h"
+#include "core/gene_text.h"
 #include "mainwindow/breeding_wiring.h"
 #include "mainwindow/history_wiring.h"
 #include "mainwindow/replay_wiring.h"
 #include "mainwindow/screen_modes.h"
+#include "mainwindow/share_wiring.h"
 #include "support/user_input.h"
 #include "support/window_rig.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QGraphicsView>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QSvgRenderer>
 
@@ -23,18 +28,21 @@ struct BreedingRig : WindowRig {
               connectBreeding(window);
               connectHistory(window);
               connectReplay(window);
+              connectSharing(window);
           }) {
         window.show();
     }
 
     int current() { return window.state().history.current(); }
-    // Clicks the centre of cell (column, row from the bottom) of picture area `index`.
+    // The centre of cell (column, row from the bottom) of picture area `index`.
+    QPoint cellCentre(int index, int column, int row) {
+        PictureArea* area = window.pictureArea(index);
+        return {(200 * column + 100) * area->width() / 1000,
+                (900 - 200 * row) * area->height() / 1000};
+    }
     void clickCell(int index, int column, int row, Qt::MouseButton button = Qt::LeftButton,
                    Qt::KeyboardModifiers modifiers = {}) {
-        PictureArea* area = window.pictureArea(index);
-        userClick(area, button, modifiers,
-                  QPoint((200 * column + 100) * area->width() / 1000,
-                         (900 - 200 * row) * area->height() / 1000));
+        userClick(window.pictureArea(index), button, modifiers, cellCentre(index, column, row));
     }
 };
 
@@ -193,6 +201,47 @@ private slots:
         userTrigger(replay);
         rig.window.close();
         shownBefore();
+    }
+
+    // Copy puts the central figure on the clipboard in three forms; in a position box the
+    // paste key sets that gene, not all eight. A double click opens the figure alone, and its
+    // second press picks nothing again.
+    void copyPasteKeysAndACloserLookReachTheClipboardAndTheEditor() {
+        BreedingRig rig;
+        rig.platform.random.queueDraws(3);
+        rig.press("cmdZELMdraw");
+        rig.trigger("mnuZELcopy");
+        const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(copied->text().toStdString(), geneText(startGenes()));
+        QVERIFY(QSvgRenderer(copied->data(QStringLiteral("image/svg+xml"))).isValid());
+        QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(2000, 2000));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        rig.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&rig.window)); // where the menus' keys work
+        auto* box = rig.find("udGene_2");
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(rig.editorGenes(), (GeneSet{5, 5, 7, 5, 5, 5, 5, 5}));
+        QVERIFY(rig.platform.dialogs.messages().empty());
+
+        const int screens = rig.window.state().history.size();
+        rig.clickCell(0, 2, 3); // cell 7
+        const std::size_t items = rig.items(0);
+        PictureArea* area = rig.window.pictureArea(0);
+        QTest::mouseDClick(area, Qt::LeftButton, {}, rig.cellCentre(0, 2, 3));
+        QTest::mouseRelease(area, Qt::LeftButton, {}, rig.cellCentre(0, 2, 3));
+        QCOMPARE(rig.items(0), items);
+        QCOMPARE(rig.window.state().history.size(), screens);
+        auto* look = rig.find<CloserLookWindow>(QStringLiteral("frmZelLook"));
+        const ScreenFigure& seventh =
+            rig.window.state().history.entry(rig.current()).screen.figures[7];
+        QCOMPARE(look->figure(), seventh);
+        QCOMPARE(rig.caption(QStringLiteral("lblLookGenes"), look).toStdString(),
+                 geneText(seventh.genes));
+        rig.clickCell(0, 2, 3, Qt::RightButton);
+        userClick(rig.find<QPushButton>(QStringLiteral("cmdLookCentral"), look));
+        QCOMPARE(rig.editorGenes(), seventh.genes);
     }
 };
 

@@ -1,9 +1,11 @@
+#include "core/gene_text.h"
 #include "core/genome.h"
 #include "core/number_text.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <string>
 #include <utility>
 
 namespace vavivor {
@@ -39,6 +41,40 @@ TEST(GenomeTest, GeneListsAreRefusedUnlessEightPositionsOneToNine) {
     for (double bad : {0.0, 10.0, 4.5, std::nan(""), std::numeric_limits<double>::infinity()}) {
         EXPECT_FALSE(isValidPosition(bad)) << bad;
     }
+}
+
+// The copied form reads back; the plain lists read with blanks and a line end around them;
+// everything else is refused with its reason.
+TEST(GeneTextTest, ReadsItsOwnFormAndPlainListsAndSaysWhyItRefusesTheRest) {
+    const GeneSet genes{9, 1, 5, 5, 7, 5, 5, 4};
+    EXPECT_EQ(geneText(genes), "Vavivor genes: 9 1 5 5 7 5 5 4");
+    for (const std::string& good :
+         {geneText(genes), std::string("9,1,5,5,7,5,5,4"), std::string(" 9 1 5 5\t7 5 5 4\r\n"),
+          std::string("vavivor GENES:9, 1 ,5,5,7,5,5,4")}) {
+        const GeneTextRead read = readGeneText(good);
+        EXPECT_EQ(read.genes, genes) << good << ": " << read.error;
+    }
+    const std::pair<const char*, const char*> refused[] = {
+        {" \n", "it is empty"},
+        {"5 5 5 5\n5 5 5 5", "it has more than one line"},
+        {"5,5,5,,5,5,5,5,5", "a comma stands where a number belongs"},
+        {",5,5,5,5,5,5,5,5", "a comma stands where a number belongs"},
+        {"5,5,5,5,5,5,5,5,", "it ends with a comma"},
+        {"5 5 5 5 5 5 5 +5", "\"+5\" is not a whole number"},
+        {"5 5 5 5 5 5 5 4.5", "\"4.5\" is not a whole number"},
+        {"Vavivor genes 5 5 5 5 5 5 5 5", "\"Vavivor\" is not a whole number"},
+        {"5 5 5 5 5 5 5", "it holds 7 numbers, not 8"},
+        {"5 5 5 5 5 5 5 5 5", "it holds 9 numbers, not 8"},
+        {"5 5 0 5 5 5 5 5", "gene 3 is \"0\", not a position from 1 to 9"},
+        {"5 5 5 5 5 5 5 99999999999", "gene 8 is \"99999999999\", not a position from 1 to 9"},
+    };
+    for (const auto& [text, reason] : refused) {
+        const GeneTextRead read = readGeneText(text);
+        EXPECT_FALSE(read.genes) << text;
+        EXPECT_EQ(read.error, reason) << text;
+    }
+    EXPECT_EQ(readGeneText("5 5 5 5 5 5 5 9", 8).error,
+              "gene 8 is \"9\", not a position from 1 to 8");
 }
 
 TEST(NumberTextTest, RoundsHalvesToEvenAndWritesAtMostSevenDigits) {
