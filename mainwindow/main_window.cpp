@@ -257,6 +257,7 @@ void MainWindow::buildMenus() {
     cmd.forward->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Right));
     cmd.familyTree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
     cmd.familyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    cmd.earlierRuns = item(go, "mnuZELruns", QStringLiteral("&Earlier Runs..."), 438);
     cmd.back->setEnabled(false); // nothing has been drawn yet
     cmd.forward->setEnabled(false);
 

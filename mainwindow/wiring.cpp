@@ -11,6 +11,7 @@
 #include "platform/system_clock.h"
 #include "printing/ui/qt_print_dialogs.h"
 #include "printing_wiring.h"
+#include "runs_wiring.h"
 #include "storage/ui/store_selection_window.h"
 #include "storage_wiring.h"
 
@@ -22,6 +23,7 @@ namespace vavivor {
 void wireProgram(MainWindow& window) {
     connectBreeding(window);
     connectHistory(window);
+    connectRuns(window);
     // The storage-file selection belongs to the catalogue print; the storage list fills it and
     // the catalogue's Print Catalogue and Print Preview show it.
     StoreSelectionWindow& selection = connectPrinting(window);

@@ -365,6 +365,11 @@ RunFileWriter& RunFileWriter::operator=(RunFileWriter&& other) noexcept {
     return *this;
 }
 
+bool RunFileWriter::fileGone() const {
+    struct stat status {};
+    return m_fd >= 0 && ::fstat(m_fd, &status) == 0 && status.st_nlink == 0;
+}
+
 void RunFileWriter::close() {
     if (m_fd >= 0) {
         ::close(m_fd);

@@ -69,6 +69,8 @@ public:
     bool append(const std::string& line, std::string* error);
 
     [[nodiscard]] bool isOpen() const { return m_fd >= 0; }
+    // Whether the open file has been deleted since it was opened.
+    [[nodiscard]] bool fileGone() const;
     [[nodiscard]] const std::string& path() const { return m_path; }
     void close();
 
