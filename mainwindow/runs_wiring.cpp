@@ -19,7 +19,7 @@ class RunWindows : public QObject {
 public:
     explicit RunWindows(MainWindow& window)
         : QObject(&window), m_window(window), m_recorder([this] { return folder(); }) {
-        // The window's services outlive this child of the window.
+        // The logic reaches the recorder through the window's services.
         window.services().runLog = &m_recorder;
     }
     RunWindows(const RunWindows&) = delete;
