@@ -1,7 +1,9 @@
 #include "history_screens.h"
 
+#include "core/dialogs.h"
 #include "core/gene_editor.h"
 #include "core/main_controls.h"
+#include "core/run_log.h"
 #include "screen_presenter.h"
 
 #include <utility>
@@ -15,13 +17,23 @@ void announce(const ProgramState& state, Services& services) {
     services.controls.historyChanged(history.canGoBack(), history.canGoForward());
 }
 
+// Says once that the run file cannot be written; breeding goes on.
+void keepRun(Services& services, const std::string& problem) {
+    if (!problem.empty()) {
+        services.dialogs.message(problem, kRunFileTitle);
+    }
+}
+
 } // namespace
 
 void recordScreen(ProgramState& state, Services& services, Screen screen) {
     HistoryEntry entry;
     entry.screen = std::move(screen);
-    state.history.record(std::move(entry));
+    const int index = state.history.record(std::move(entry));
     announce(state, services);
+    if (services.runLog != nullptr) {
+        keepRun(services, services.runLog->screenRecorded(state.history, index));
+    }
 }
 
 void showScreenAgain(ProgramState& state, Services& services, const Screen& screen) {
@@ -48,6 +60,9 @@ bool showHistoryEntry(ProgramState& state, Services& services, int index) {
         return false;
     }
     announce(state, services);
+    if (services.runLog != nullptr) {
+        keepRun(services, services.runLog->currentMoved(index));
+    }
     // A copy, so that nothing the print pauses run can move the entry under it.
     const Screen screen = history.entry(index).screen;
     showScreenAgain(state, services, screen);

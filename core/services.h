@@ -9,6 +9,7 @@ class MainControls;
 class PrintDialogs;
 class PrinterPage;
 class RandomSource;
+class RunLog;
 
 // The platform's services: Qt implementations in the program, scripted ones in tests.
 struct PlatformServices {
@@ -18,6 +19,7 @@ struct PlatformServices {
     HelpViewer& help;
     RandomSource& random;
     Clock& clock;
+    RunLog* runLog = nullptr; // where the run is kept; none in most tests
 };
 
 // Everything the logic talks to: the platform's services and the main window's controls.

@@ -265,6 +265,7 @@ void MainWindow::buildMenus() {
     cmd.familyTree = item(go, "mnuZELtree", QStringLiteral("&Family Tree"), 436);
     cmd.familyTree->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
     cmd.replay = item(go, "mnuZELreplay", QStringLiteral("&Replay Lineage"), 439);
+    cmd.earlierRuns = item(go, "mnuZELruns", QStringLiteral("&Earlier Runs..."), 438);
     cmd.back->setEnabled(false); // nothing has been drawn yet
     cmd.forward->setEnabled(false);
     cmd.replay->setEnabled(false);

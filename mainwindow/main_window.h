@@ -34,6 +34,7 @@ struct MainCommands {
     QAction* replay = nullptr;              // mnuZELreplay
     QAction* copy = nullptr;                // mnuZELcopy
     QAction* paste = nullptr;               // mnuZELpaste
+    QAction* earlierRuns = nullptr;         // mnuZELruns
 };
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture

@@ -12,6 +12,7 @@
 #include "printing/ui/qt_print_dialogs.h"
 #include "printing_wiring.h"
 #include "replay_wiring.h"
+#include "runs_wiring.h"
 #include "share_wiring.h"
 #include "storage/ui/store_selection_window.h"
 #include "storage_wiring.h"
@@ -26,6 +27,7 @@ void wireProgram(MainWindow& window) {
     connectHistory(window);
     connectReplay(window);
     connectSharing(window);
+    connectRuns(window);
     // The storage-file selection belongs to the catalogue print; the storage list fills it and
     // the catalogue's Print Catalogue and Print Preview show it.
     StoreSelectionWindow& selection = connectPrinting(window);

@@ -1,9 +1,11 @@
 #include "breeding/ui/closer_look_window.h"
+#include "breeding/ui/earlier_runs_window.h"
 #include "breeding/ui/family_tree_window.h"
 #include "core/gene_text.h"
 #include "mainwindow/breeding_wiring.h"
 #include "mainwindow/history_wiring.h"
 #include "mainwindow/replay_wiring.h"
+#include "mainwindow/runs_wiring.h"
 #include "mainwindow/screen_modes.h"
 #include "mainwindow/share_wiring.h"
 #include "support/user_input.h"
@@ -13,6 +15,7 @@
 #include <QClipboard>
 #include <QDoubleSpinBox>
 #include <QGraphicsView>
+#include <QListWidget>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QSvgRenderer>
@@ -242,6 +245,49 @@ private slots:
         rig.clickCell(0, 2, 3, Qt::RightButton);
         userClick(rig.find<QPushButton>(QStringLiteral("cmdLookCentral"), look));
         QCOMPARE(rig.editorGenes(), seventh.genes);
+    }
+
+    void anEarlierRunOpensInAFreshWindowAndGoesOn() {
+        const auto wire = [](MainWindow& window) {
+            connectBreeding(window);
+            connectHistory(window);
+            connectRuns(window);
+        };
+        WindowRig first(wire);
+        first.platform.random.queueDraws(3);
+        first.press("cmdZELMdraw");
+        first.press("cmdZELRdraw");
+        const HistoryState kept = first.window.state().history;
+
+        const std::string folder = first.folder.path().toStdString();
+        WindowRig second([&](MainWindow& window) {
+            window.setProgramFolder(folder);
+            wire(window);
+        });
+        second.trigger("mnuZELruns");
+        auto* runs = second.window.findChild<EarlierRunsWindow*>();
+        QVERIFY(runs != nullptr && runs->isVisible());
+        auto* list = second.find<QListWidget>("lstZELruns", runs);
+        QCOMPARE(list->count(), 1);
+        QVERIFY(list->item(0)->text().endsWith("2 screens"));
+        QVERIFY(!list->item(0)->icon().isNull());
+        second.press("cmdZELrunOpen");
+        QVERIFY(runs->isHidden());
+        const HistoryState& history = second.window.state().history;
+        QCOMPARE(history.size(), 2);
+        QCOMPARE(history.current(), 1);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(history.entry(i).screen == kept.entry(i).screen);
+        }
+        QCOMPARE(second.editorGenes(), kept.entry(1).screen.central);
+        QVERIFY(second.window.commands().back->isEnabled());
+
+        // Breeding on goes on in the run opened, in its own file.
+        second.platform.random.queueDraws(4);
+        second.press("cmdZELMdraw");
+        const std::vector<RunListing> listed = listRuns(folder + "/runs");
+        QCOMPARE(listed.size(), std::size_t{1});
+        QCOMPARE(listed[0].screens, 3);
     }
 };
 

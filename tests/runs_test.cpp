@@ -1,0 +1,242 @@
+#include "breeding/draw_mutations.h"
+#include "breeding/earlier_runs.h"
+#include "breeding/history_screens.h"
+#include "breeding/relatives.h"
+#include "breeding/review.h"
+#include "breeding/selection.h"
+#include "storage/run_file.h"
+#include "storage/run_recorder.h"
+#include "support/logic_rig.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <array>
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <map>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace vavivor {
+namespace {
+
+std::string readText(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return file.readAll().toStdString();
+}
+
+void writeText(const std::string& path, const std::string& text) {
+    QFile file(QString::fromStdString(path));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+// The logic rig keeping its run in a temporary runs folder.
+struct RunRig {
+    RunRig() { rig.services.runLog = &recorder; }
+    std::string runs() const { return folder.filePath("runs").toStdString(); }
+
+    QTemporaryDir folder;
+    LogicRig rig;
+    RunRecorder recorder{[this] { return runs(); },
+                         [] { return std::string("2026-12-06T10:15:30"); }};
+};
+
+void expectSameHistory(const HistoryState& read, const HistoryState& kept) {
+    ASSERT_EQ(read.size(), kept.size());
+    EXPECT_EQ(read.current(), kept.current());
+    for (int i = 0; i < kept.size(); ++i) {
+        const HistoryEntry& a = read.entry(i);
+        const HistoryEntry& b = kept.entry(i);
+        EXPECT_TRUE(a.screen == b.screen) << "screen " << i;
+        EXPECT_EQ(a.parent, b.parent) << "screen " << i;
+        EXPECT_EQ(a.children, b.children) << "screen " << i;
+        EXPECT_EQ(a.lastChild, b.lastChild) << "screen " << i;
+        EXPECT_EQ(a.lane, b.lane) << "screen " << i;
+    }
+}
+
+// ---------------------------------------------------------------- round trip
+
+TEST(RunFileTest, ABranchedRunReadsBackEntryForEntryWithItsCurrentScreen) {
+    RunRig r;
+    LogicRig& rig = r.rig;
+    EXPECT_FALSE(QDir(QString::fromStdString(r.runs())).exists()) << "made before any screen";
+    // Genes at both bounds, so that some mutant labels name a change that a bound stopped.
+    rig.setEditor(GeneSet{9, 1, 9, 1, 5, 5, 9, 1});
+    rig.platform.random.queueDraws(7);
+    breedMutations(rig.state, rig.services);
+    reviewMutations(rig.state, rig.services);
+    breedRelatives(rig.state, rig.services);
+    goBack(rig.state, rig.services);
+    goBack(rig.state, rig.services);
+    rig.platform.random.queueDraws(8);
+    breedMutations(rig.state, rig.services); // a second branch under the first screen
+    // A loaded record, and a screen that no builder draws: both keep what they show.
+    Screen record = reviewScreen(rig.state.genome.cellPos[3], rig.state.genome.cellPos);
+    record.recordNumber = 7;
+    record.store = "/home/someone/figures.zlr";
+    showLoadedRecord(rig.state, rig.services, record);
+    Screen odd = relativesScreen(GeneSet{2, 3, 4, 5, 6, 7, 8, 9});
+    odd.figures[3].label = "moved by hand";
+    odd.figures.pop_back();
+    recordScreen(rig.state, rig.services, odd);
+    showHistoryEntry(rig.state, rig.services, 2);
+    goBack(rig.state, rig.services);
+
+    const RunFileRead read = readRunFile(r.recorder.path());
+    ASSERT_TRUE(read.run) << read.error;
+    EXPECT_EQ(read.run->started, "2026-12-06T10:15:30");
+    EXPECT_EQ(r.recorder.path(), r.runs() + "/run-2026-12-06T10-15-30.vrun");
+    expectSameHistory(read.run->history, rig.state.history);
+    EXPECT_TRUE(rig.platform.dialogs.messages().empty());
+
+    // Opened again in a fresh program, the run goes on in its own file.
+    RunRig again;
+    ASSERT_TRUE(openRun(again.rig.state, again.rig.services, r.recorder.path()));
+    EXPECT_EQ(again.rig.controls.shownGenes, rig.state.history.entry(1).screen.central);
+    again.rig.platform.random.queueDraws(9);
+    breedMutations(again.rig.state, again.rig.services);
+    EXPECT_EQ(again.recorder.path(), r.recorder.path());
+    const RunFileRead grown = readRunFile(r.recorder.path());
+    ASSERT_TRUE(grown.run) << grown.error;
+    expectSameHistory(grown.run->history, again.rig.state.history);
+    EXPECT_EQ(grown.run->history.entry(rig.state.history.size()).parent, 1);
+}
+
+// ---------------------------------------------------------------- damage
+
+TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
+    RunRig r;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        r.rig.platform.random.queueDraws(seed);
+        breedMutations(r.rig.state, r.rig.services);
+    }
+    const std::string path = r.recorder.path();
+    const std::string whole = readText(path);
+    const std::size_t lastLine = whole.rfind('\n', whole.size() - 2) + 1;
+    const auto screensOf = [&](const std::string& text) {
+        const RunFileRead read = parseRunText(text, path);
+        EXPECT_TRUE(read.run) << read.error;
+        return read.run ? read.run->history.size() : -1;
+    };
+    // Cut inside the last line, or a last line that is no JSON: the screens before it stay.
+    EXPECT_EQ(screensOf(whole.substr(0, whole.size() - 40)), 2);
+    EXPECT_EQ(screensOf(whole + "{\"entry\":3,\"par\n"), 3);
+
+    const auto errorOf = [&](const std::string& text) { return parseRunText(text, path).error; };
+    EXPECT_EQ(errorOf("PK\x03\x04 garbage\n"),
+              "The file " + path +
+                  " is not a Vavivor run file: it does not begin with a run header, or it was "
+                  "cut short before its first screen.");
+    std::string newer = whole;
+    newer.replace(newer.find("\"version\":1"), 11, "\"version\":99");
+    EXPECT_EQ(errorOf(newer), "The run file " + path +
+                                  " was written by a newer Vavivor (run file version 99); this one "
+                                  "reads version 1 only.");
+    std::string broken = whole;
+    broken.insert(lastLine, "not json\n");
+    EXPECT_EQ(errorOf(broken),
+              "The run file " + path + " is damaged: line 4 is not a JSON object.");
+    std::string skipped = whole;
+    skipped.erase(skipped.find('\n') + 1, lastLine - skipped.find('\n') - 1);
+    EXPECT_EQ(errorOf(skipped), "The run file " + path +
+                                    " is damaged: line 2 is neither the next screen of the run "
+                                    "nor a move.");
+
+    // A run whose last line was cut short goes on after the screens before it.
+    writeText(path, whole.substr(0, whole.size() - 40));
+    RunRig again;
+    ASSERT_TRUE(openRun(again.rig.state, again.rig.services, path));
+    again.rig.platform.random.queueDraws(4);
+    breedMutations(again.rig.state, again.rig.services);
+    const RunFileRead read = readRunFile(path);
+    ASSERT_TRUE(read.run) << read.error;
+    expectSameHistory(read.run->history, again.rig.state.history);
+
+    // The list shows the damaged file after the good ones, and Open names the reason.
+    writeText(r.runs() + "/run-2027-01-01T00-00-00.vrun", broken);
+    const std::vector<RunListing> runs = listRuns(r.runs());
+    ASSERT_EQ(runs.size(), 2U);
+    EXPECT_EQ(runs[0].screens, 3);
+    EXPECT_NE(runs[1].error.find("is damaged: line 4"), std::string::npos);
+    EXPECT_FALSE(openRun(again.rig.state, again.rig.services, runs[1].path));
+    EXPECT_EQ(again.rig.platform.dialogs.messages().back(), runs[1].error);
+    EXPECT_EQ(again.rig.state.history.size(), 3);
+}
+
+TEST(RunFileTest, ARunThatCannotBeWrittenSaysSoOnceAndBreedingGoesOn) {
+    RunRig r;
+    writeText(r.runs(), "a file where the runs folder should be");
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        r.rig.platform.random.queueDraws(seed);
+        breedMutations(r.rig.state, r.rig.services);
+        goBack(r.rig.state, r.rig.services);
+    }
+    EXPECT_EQ(r.rig.state.history.size(), 3);
+    ASSERT_EQ(r.rig.platform.dialogs.messages().size(), 1U);
+    EXPECT_EQ(r.rig.platform.dialogs.messages()[0],
+              "Could not make the runs folder " + r.runs() +
+                  ". The run is kept up to the screen before; breeding goes on.");
+}
+
+// ---------------------------------------------------------------- a run stopped at once
+
+TEST(RunFileTest, EveryScreenRecordedBeforeTheProgramIsKilledIsKept) {
+    QTemporaryDir folder;
+    const std::string runs = folder.filePath("runs").toStdString();
+    int out[2];
+    ASSERT_EQ(pipe2(out, O_CLOEXEC), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    std::array<std::string, 3> args{VAVIVOR_RUN_BREEDER, runs, "100000"};
+    std::array<char*, 4> argv{args[0].data(), args[1].data(), args[2].data(), nullptr};
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    // Killed while it breeds, after some screens.
+    std::string text;
+    char buffer[4096];
+    while (std::count(text.begin(), text.end(), '\n') < 40) {
+        const ssize_t got = read(out[0], buffer, sizeof buffer);
+        ASSERT_GT(got, 0);
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::kill(pid, SIGKILL);
+    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, static_cast<std::size_t>(got));
+    }
+    close(out[0]);
+    waitpid(pid, nullptr, 0);
+
+    const std::vector<RunListing> listed = listRuns(runs);
+    ASSERT_EQ(listed.size(), 1U);
+    const RunFileRead read = readRunFile(listed[0].path);
+    ASSERT_TRUE(read.run) << read.error;
+    const HistoryState& history = read.run->history;
+    int reported = 0;
+    for (std::size_t at = 0, end = 0; (end = text.find('\n', at)) != std::string::npos;
+         at = end + 1, ++reported) {
+        std::istringstream line(text.substr(at, end - at));
+        int index = -1;
+        line >> index;
+        ASSERT_LT(index, history.size()) << "screen " << index << " was recorded, then lost";
+        for (const auto gene : history.entry(index).screen.central) {
+            int shown = 0;
+            line >> shown;
+            EXPECT_EQ(shown, gene) << "screen " << index;
+        }
+    }
+    EXPECT_GE(history.size(), reported);
+}
+
+} // namespace
+} // namespace vavivor
