@@ -31,6 +31,7 @@ struct MainCommands {
     QAction* back = nullptr;                // mnuZELback
     QAction* forward = nullptr;             // mnuZELforward
     QAction* familyTree = nullptr;          // mnuZELtree
+    QAction* exportLineage = nullptr;       // mnuZELexportLineage
 };
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture
