@@ -38,6 +38,7 @@ struct Screen {
     std::optional<std::uint32_t> seed; // DRAW MUTATIONS: the seed of the chain, when known
     std::vector<ScreenFigure> figures;
 
+    bool operator==(const Screen&) const = default;
     [[nodiscard]] bool showsSequence() const { return kind != ScreenKind::Relatives; }
 };
 
