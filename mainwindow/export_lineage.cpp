@@ -19,12 +19,6 @@ std::optional<LineageFileKind> lineageFileKind(const std::string& path) {
     return std::nullopt;
 }
 
-std::string lineageHeading(const std::vector<LineageStep>& steps, const std::string& from) {
-    std::string heading = "Vavivor lineage, " + std::to_string(steps.size()) +
-                          (steps.size() == 1 ? " step" : " steps");
-    return from.empty() ? heading : heading + ", " + from;
-}
-
 std::optional<std::string> writeLineage(const std::vector<LineageStep>& steps,
                                         const std::string& heading, const std::string& path,
                                         LineageFileKind kind) {
@@ -65,7 +59,8 @@ void exportLineage(ProgramState& state, Services& services) {
         }
     }
     const std::vector<LineageStep> steps = lineageSteps(state.history, current);
-    if (const auto failure = writeLineage(steps, lineageHeading(steps), *path, *kind)) {
+    if (const auto failure =
+            writeLineage(steps, lineageHeading(steps).toStdString(), *path, *kind)) {
         dialogs.message(*failure + " Nothing was exported.", kExportLineageTitle);
         return;
     }

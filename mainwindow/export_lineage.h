@@ -18,10 +18,6 @@ inline constexpr const char* kExportLineageTitle = "EXPORT LINEAGE";
 // nothing for any other name.
 std::optional<LineageFileKind> lineageFileKind(const std::string& path);
 
-// The heading of a lineage sheet: "Vavivor lineage, 12 steps", with `from` after the count when
-// given.
-std::string lineageHeading(const std::vector<LineageStep>& steps, const std::string& from = {});
-
 // Writes the lineage as an animated GIF or a PDF sheet. Nothing on success, else a sentence
 // naming the file and the reason; the file that stood is then left as it was.
 std::optional<std::string> writeLineage(const std::vector<LineageStep>& steps,

@@ -10,7 +10,7 @@ namespace vavivor {
 
 namespace {
 
-constexpr int kGrey = 128; // a pixel darker than this is black
+constexpr int kGrey = 192; // a pixel darker than this is black, so that small text stays whole
 
 // The output callback of the encoder: appends to the QByteArray it was opened with.
 int appendBytes(GifFileType* gif, const GifByteType* bytes, int length) {
@@ -58,10 +58,12 @@ bool putFrame(GifFileType* gif, const QImage& frame, int centiseconds) {
 
 } // namespace
 
-Picture lineageFramePicture(const LineageStep& step) {
+Picture lineageFramePicture(const LineageStep& step, bool labelled) {
+    // The picture area's scale, which the full screen draws in.
     RecordingSurface surface;
-    prepareSurface(surface, 1);
-    const ScreenFigure figure{kCentreCell, step.genes, step.how, step.step};
+    surface.setScale(0, kPicScale, kPicScale, 0);
+    const ScreenFigure figure{kCentreCell, step.genes, labelled ? step.how : std::string(),
+                              labelled ? step.step : 0};
     drawFigure(RendererState{}, surface, figure, FigureLayout::Full);
     return surface.picture();
 }
@@ -69,7 +71,7 @@ Picture lineageFramePicture(const LineageStep& step) {
 QImage lineageFrame(const LineageStep& step, int pixels) {
     // Drawn without antialiasing, the lines are already black or white; the text's grey edges
     // go to the nearer of the two.
-    const QImage drawn = renderPicture(lineageFramePicture(step), pixels, false);
+    const QImage drawn = renderPicture(lineageFramePicture(step, true), pixels, false);
     QImage frame(pixels, pixels, QImage::Format_Indexed8);
     frame.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     for (int y = 0; y < pixels; ++y) {

@@ -49,8 +49,7 @@ void paintStep(QPainter& painter, const LineageStep& step, const QRectF& cell, d
 
     painter.setPen(QPen(QColor(190, 190, 190), 0.1 * mm));
     painter.drawRect(square);
-    const LineageStep unlabelled{step.step, step.entry, step.genes, {}};
-    paintPicture(painter, lineageFramePicture(unlabelled), square,
+    paintPicture(painter, lineageFramePicture(step, false), square,
                  PaintOptions{true, kThinnestLineMm * mm});
 
     painter.setPen(Qt::black);
@@ -70,6 +69,14 @@ void paintStep(QPainter& painter, const LineageStep& step, const QRectF& cell, d
 }
 
 } // namespace
+
+QString lineageHeading(const std::vector<LineageStep>& steps, const QString& from) {
+    const QString heading =
+        QStringLiteral("Vavivor lineage, %1 %2")
+            .arg(steps.size())
+            .arg(steps.size() == 1 ? QStringLiteral("step") : QStringLiteral("steps"));
+    return from.isEmpty() ? heading : heading + QStringLiteral(", ") + from;
+}
 
 QPageSize lineagePaper() {
     return QPageSize(QLocale::system().measurementSystem() == QLocale::ImperialUSSystem
