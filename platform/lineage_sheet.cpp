@@ -34,7 +34,7 @@ QString genesText(const GeneSet& genes) {
     for (const auto p : genes) {
         positions << QString::number(p);
     }
-    return positions.join(QLatin1Char(' '));
+    return positions.join(QStringLiteral("  "));
 }
 
 // One step in its cell: the figure in a square at the top, its step and how it was reached
