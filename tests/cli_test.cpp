@@ -303,7 +303,6 @@ const FailureCase kUsage[] = {
     {"", kExitUsage, ""},
     {"paint" + kFives, kExitUsage, "paint"},
     {"render --format jpeg" + kFives, kExitUsage, "jpeg"},
-    {"render --format png" + kFives, kExitUsage, ""},
     {"render --seed 3" + kFives, kExitUsage, "seed"},
     {"render --size 100" + kFives, kExitUsage, "size"},
     {"render extra" + kFives, kExitUsage, "usage"},
