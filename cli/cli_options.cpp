@@ -191,7 +191,8 @@ ParseResult parseCommandLine(const QStringList& arguments) {
         result.error = "usage: vavivor-cli " + command->synopsis;
         return result;
     }
-    if (options.output.empty() && (options.format == "png" || options.format == "svg")) {
+    if (options.output.empty() && (options.format == "png" || options.format == "svg" ||
+                                   options.format == "gif" || options.format == "pdf")) {
         result.error = "--format " + options.format + " needs -o FILE";
         return result;
     }
@@ -227,6 +228,15 @@ std::string usageText() {
             "  --all               every storage file of the storage list\n"
             "  -h, --help          this text\n"
             "  --version           the program's name and version\n\n"
+            "lineage reads a run file, which the window keeps for every run in runs/ under\n"
+            "its data folder (~/.local/share/Vavivor), and follows the run's current screen\n"
+            "back to the first one. --format genes writes a line per step, first step first:\n"
+            "STEP<TAB>HOW<TAB>P1 ... P8, where HOW says how the step's central figure was\n"
+            "reached (start, the mutant's label such as G3 -1, picked from relatives, same\n"
+            "central figure, record 7 of figures.zlr, set in the gene editor). gif is an\n"
+            "animated GIF, 656 pixels square, a frame per step for 0.5 s, the last for 3 s,\n"
+            "looping; pdf a sheet of twenty figures a page with their steps and genes (gif\n"
+            "and pdf need -o OUT).\n\n"
             "No command writes over a file it reads. Exit status: 0 done, 1 a file, record\n"
             "or standard output could not be read or written, 2 a bad command line (also an\n"
             "output that is an input).\n";

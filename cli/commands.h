@@ -41,6 +41,7 @@ int runMutations(const CliOptions& options, std::ostream& out, std::ostream& err
 int runRelatives(const CliOptions& options, std::ostream& out, std::ostream& err);
 int runCatalogue(const CliOptions& options, std::ostream& out, std::ostream& err);
 int runExport(const CliOptions& options, std::ostream& out, std::ostream& err);
+int runLineage(const CliOptions& options, std::ostream& out, std::ostream& err);
 int runIcon(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace vavivor::cli

@@ -33,6 +33,12 @@ public:
     virtual std::optional<std::string> choosePictureFile(const std::string& /*title*/) {
         return std::nullopt;
     }
+    // The save dialog for a lineage: an animated GIF (.gif, offered first) or a PDF sheet
+    // (.pdf), by the extension of the name. The chosen path, or nothing when the user
+    // cancelled. Dialogs that cannot ask answer Cancel.
+    virtual std::optional<std::string> chooseLineageFile(const std::string& /*title*/) {
+        return std::nullopt;
+    }
     // The number input box, offering `value`: a whole number low..high, or nothing for Cancel.
     // Dialogs that cannot ask answer Cancel.
     virtual std::optional<int> askNumber(const std::string& /*prompt*/,

@@ -243,6 +243,8 @@ void MainWindow::buildMenus() {
     QAction* exportItem = item(file, "mnuZELexport", QStringLiteral("&Export Picture..."), 403);
     exportItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     connect(exportItem, &QAction::triggered, this, [this] { exportPicture(m_state, m_services); });
+    cmd.exportLineage =
+        item(file, "mnuZELexportLineage", QStringLiteral("Export &Lineage..."), 414);
     cmd.save = item(file, "mnuZELsave", QStringLiteral("&Save"), 404);
     cmd.loadDelete = item(file, "mnuZELload", QStringLiteral("&Load/Delete"), 406);
     cmd.changeStorageFile = item(file, "mnuZELchng", QStringLiteral("&Change Storage file"), 408);

@@ -35,6 +35,7 @@ struct MainCommands {
     QAction* copy = nullptr;                // mnuZELcopy
     QAction* paste = nullptr;               // mnuZELpaste
     QAction* earlierRuns = nullptr;         // mnuZELruns
+    QAction* exportLineage = nullptr;       // mnuZELexportLineage
 };
 
 // frmZelMain: the main window with the gene editor, the operation buttons, the two picture

@@ -42,6 +42,8 @@ const ControlNote kMainNotes[] = {
     {"mnuZELprint", "Print the screen with its genes"},
     {"mnuZELpreview", "See the page that Print prints, before printing it"},
     {"mnuZELexport", "Save the picture on screen as an SVG drawing or a PNG image"},
+    {"mnuZELexportLineage", "Save the way from the first screen to this one as an animated GIF "
+                            "or a PDF sheet"},
     {"mnuZELsave", "Keep what the screen shows in the storage file"},
     {"mnuZELload", "List the stored records, to load or delete one"},
     {"mnuZELchng", "Choose another storage file, or make a new one"},

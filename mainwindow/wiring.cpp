@@ -3,6 +3,7 @@
 #include "breeding_wiring.h"
 #include "core/random_source.h"
 #include "history_wiring.h"
+#include "lineage_export_wiring.h"
 #include "main_window.h"
 #include "platform/fonts.h"
 #include "platform/qt_dialogs.h"
@@ -28,6 +29,7 @@ void wireProgram(MainWindow& window) {
     connectReplay(window);
     connectSharing(window);
     connectRuns(window);
+    connectLineageExport(window);
     // The storage-file selection belongs to the catalogue print; the storage list fills it and
     // the catalogue's Print Catalogue and Print Preview show it.
     StoreSelectionWindow& selection = connectPrinting(window);

@@ -98,6 +98,12 @@ std::optional<std::string> QtDialogs::choosePictureFile(const std::string& title
                                  {QObject::tr("PNG image (*.png)"), QStringLiteral("png")}});
 }
 
+std::optional<std::string> QtDialogs::chooseLineageFile(const std::string& title) {
+    return choosePicture(title,
+                         {{QObject::tr("Animated GIF (*.gif)"), QStringLiteral("gif")},
+                          {QObject::tr("PDF lineage sheet (*.pdf)"), QStringLiteral("pdf")}});
+}
+
 std::optional<std::string> QtDialogs::choosePicture(const std::string& title,
                                                     const std::vector<PictureKind>& kinds) {
     QFileDialog dialog(m_parent, qt(title), m_svgFolder.isEmpty() ? storageFolder() : m_svgFolder);

@@ -34,6 +34,8 @@ public:
     // SVG first; a name without an extension takes that of the filter chosen. Shares the
     // last folder with chooseSvgFile.
     std::optional<std::string> choosePictureFile(const std::string& title) override;
+    // GIF first; shares the last folder with the picture dialogs.
+    std::optional<std::string> chooseLineageFile(const std::string& title) override;
     std::optional<int> askNumber(const std::string& prompt, const std::string& title, int value,
                                  int low, int high) override;
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config git
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools
-    libgl-dev
+    libgl-dev libgif-dev
     googletest libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-dev clang-format
     fonts-liberation fonts-dejavu-core

@@ -5,13 +5,17 @@
 #include "cli/output_files.h"
 #include "cli/picture_output.h"
 #include "cli/screen_output.h"
+#include "core/history.h"
 #include "core/random_source.h"
 #include "core/screen.h"
+#include "storage/run_file.h"
 #include "storage_fakes.h"
 #include "support/logic_rig.h"
+#include "support/pdf_text.h"
 
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -219,6 +223,55 @@ TEST_F(StorageCliTest, CatalogueAndExportReadTheRecordsAsTheWindowsDo) {
     EXPECT_EQ(lines[24].second, *figureGenes(makeRecord(true, "chain", startGenes()), 24));
 }
 
+// ---------------------------------------------------------------- lineage
+
+// A run file written as the window writes it: a relatives screen, the relative G3 -1 picked from
+// it, a chain of mutants from that, then Back to the second screen, which is current when the run
+// ends. The lineage follows the current screen, as lines, a GIF and a PDF sheet.
+TEST(LineageCliTest, TheLineageOfTheRunsCurrentScreenInEachFormat) {
+    const QTemporaryDir dir;
+    const std::string runFile = dir.filePath("run.vrun").toStdString();
+    HistoryState history;
+    const GeneSet fives{5, 5, 5, 5, 5, 5, 5, 5};
+    const auto record = [&history](Screen screen) {
+        HistoryEntry entry;
+        entry.screen = std::move(screen);
+        history.record(std::move(entry));
+    };
+    record(relativesScreen(fives));
+    record(relativesScreen(relativesScreen(fives).figures[6].genes)); // G3 -1
+    ScriptedRandom random;
+    random.queueDraws(7);
+    record(mutationScreen(history.entry(1).screen.central, random));
+    history.back();
+    RunFileWriter writer;
+    std::string error;
+    ASSERT_TRUE(writer.create(
+        runFile, runHeaderLine("2026-12-06T10:15:30") + runScreenLine(history, 0), &error))
+        << error;
+    ASSERT_TRUE(writer.append(runScreenLine(history, 1), &error)) << error;
+    ASSERT_TRUE(writer.append(runScreenLine(history, 2), &error)) << error;
+    ASSERT_TRUE(writer.append(runMoveLine(1), &error)) << error;
+    writer.close();
+
+    const Result genes = run("lineage " + runFile);
+    EXPECT_EQ(genes.status, kExitOk) << genes.err;
+    EXPECT_EQ(genes.out, "1\tstart\t5 5 5 5 5 5 5 5\n2\tpicked from relatives\t5 5 4 5 5 5 5 5\n");
+
+    const QString gif = dir.filePath("l.gif");
+    ASSERT_EQ(run("lineage " + runFile + " --format gif -o " + gif.toStdString()).status, kExitOk);
+    QImageReader frames(gif);
+    EXPECT_EQ(frames.imageCount(), 2);
+    EXPECT_EQ(frames.size(), QSize(656, 656));
+
+    const QString pdf = dir.filePath("l.pdf");
+    ASSERT_EQ(run("lineage " + runFile + " --format pdf -o " + pdf.toStdString()).status, kExitOk);
+    const QString text = pdfToolOutput("pdftotext", {pdf, "-"});
+    EXPECT_TRUE(text.contains("Vavivor lineage, 2 steps, run of 2026-12-06T10:15:30"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("picked from relatives")) << text.toStdString();
+}
+
 struct FailureCase {
     std::string args; // %1: the storage file; OUT: a file in an empty folder
     int status;
@@ -250,7 +303,6 @@ const FailureCase kUsage[] = {
     {"", kExitUsage, ""},
     {"paint" + kFives, kExitUsage, "paint"},
     {"render --format jpeg" + kFives, kExitUsage, "jpeg"},
-    {"render --format png" + kFives, kExitUsage, ""},
     {"render --seed 3" + kFives, kExitUsage, "seed"},
     {"render --size 100" + kFives, kExitUsage, "size"},
     {"render extra" + kFives, kExitUsage, "usage"},
@@ -259,6 +311,7 @@ const FailureCase kUsage[] = {
     {"mutations --seed -1" + kFives, kExitUsage, "seed"},
     {"print-catalogue --all %1 -o OUT", kExitUsage, ""},
     {"export %1 0", kExitUsage, "RECORD"},
+    {"lineage %1 --format pdf", kExitUsage, "-o"},
 };
 
 const FailureCase kFailure[] = {
@@ -267,6 +320,7 @@ const FailureCase kFailure[] = {
     {"export %1 2 -o OUT --format svg", kExitFailure, "deleted"},
     {"export %1 4 -o OUT --format svg", kExitFailure, "damaged"},
     {"print-catalogue %1 %1.none -o OUT", kExitFailure, ".none"},
+    {"lineage %1 --format gif -o OUT", kExitFailure, "is not a Vavivor run file"},
     {"relatives --layout full --format png -o /nonexistent/f.png" + kFives, kExitFailure,
      "/nonexistent/f-01.png"},
 };
@@ -287,7 +341,7 @@ TEST_F(StorageCliTest, NoOutputIsTheFileItReads) {
     for (std::string args : {"export %1 1 -o %1", "export %1 3 --format png -o L/sym.png",
                              "export %1 1 --format svg -o L/hard.svg",
                              "export %1 1 --layout full --format svg -o L/fig.svg",
-                             "print-catalogue %1 %1 -o L/sym.png"}) {
+                             "print-catalogue %1 %1 -o L/sym.png", "lineage %1 -o L/hard.svg"}) {
         if (const std::size_t at = args.find("L/"); at != std::string::npos) {
             args.replace(at, 1, l.toStdString());
         }

@@ -4,6 +4,7 @@
 #include "breeding/replay.h"
 #include "breeding/review.h"
 #include "breeding/selection.h"
+#include "core/lineage.h"
 #include "core/renderer.h"
 #include "storage/catalogue.h"
 #include "support/logic_rig.h"
@@ -236,6 +237,60 @@ TEST(HistoryRecordTest, ALoadedRecordShowsItsNumberWhileItsFileIsCurrent) {
     runStep(rig, '>');
     runStep(rig, '<');
     EXPECT_FALSE(rig.controls.recordLabelsVisible);
+}
+
+// ---------------------------------------------------------------- lineage
+
+// A left click on cell `cell` (row by row from the top left) of the grid screen shown.
+void pickCell(LogicRig& rig, int cell) {
+    const auto x = static_cast<float>(kCellSize * (cell % kGridN) + kCellSize / 2);
+    const auto y = static_cast<float>(kCellSize * (kGridN - 1 - cell / kGridN) + kCellSize / 2);
+    selectCell(rig.state, rig.services, PickButton::Left, false, x, y);
+}
+
+std::vector<std::string> hows(const std::vector<LineageStep>& steps) {
+    std::vector<std::string> text;
+    for (const LineageStep& step : steps) {
+        text.push_back(std::to_string(step.step) + " " + std::to_string(step.entry) + " " +
+                       step.how);
+    }
+    return text;
+}
+
+// The lineage follows the branch that leads to the screen asked for, and names how each central
+// figure came from the screen before: a relative picked, the same figure drawn again, a
+// mutant picked (by its label), genes set by hand, a record loaded.
+TEST(LineageTest, EachStepSaysHowItsFigureCameFromTheScreenBefore) {
+    LogicRig rig;
+    runStep(rig, 'R'); // 0
+    pickCell(rig, relativeCell(2, -1));
+    runStep(rig, 'R'); // 1
+    runStep(rig, 'M'); // 2
+    const ScreenFigure mutant = rig.state.history.entry(2).screen.figures[7];
+    pickCell(rig, mutant.cell);
+    runStep(rig, 'R'); // 3
+    runStep(rig, '<');
+    rig.setEditor({5, 5, 4, 5, 9, 5, 5, 5});
+    runStep(rig, 'R'); // 4, a second branch under 2
+    StorageRecord record;
+    for (int g = 0; g < kGeneCount; ++g) {
+        record.cell(0, g) = 3.0F;
+    }
+    showLoadedRecord(rig.state, rig.services, *screenOfRecord(record, 7, "/tmp/first.zlr")); // 5
+
+    const HistoryState& history = rig.state.history;
+    const std::vector<LineageStep> loaded = lineageSteps(history, 5);
+    EXPECT_EQ(hows(loaded), (std::vector<std::string>{
+                                "1 0 start", "2 1 picked from relatives", "3 2 same central figure",
+                                "4 4 set in the gene editor", "5 5 record 7 of first.zlr"}));
+    EXPECT_EQ(loaded[1].genes, (GeneSet{5, 5, 4, 5, 5, 5, 5, 5}));
+    EXPECT_EQ(loaded[4].genes, (GeneSet{3, 3, 3, 3, 3, 3, 3, 3}));
+
+    const std::vector<LineageStep> picked = lineageSteps(history, 3);
+    ASSERT_EQ(picked.size(), 4U);
+    EXPECT_EQ(picked[3].how, mutant.label);
+    EXPECT_EQ(picked[3].genes, mutant.genes);
+    EXPECT_TRUE(lineageSteps(history, 6).empty());
 }
 
 } // namespace

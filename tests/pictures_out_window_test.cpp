@@ -1,5 +1,5 @@
 // Pictures out of the program, through the wired main window on scripted dialogs: File > Export
-// Picture, the catalogue's filter, and Shift+click on DRAW MUTATIONS.
+// Picture and Export Lineage, the catalogue's filter, and Shift+click on DRAW MUTATIONS.
 #include "core/figure_picture.h"
 #include "mainwindow/wiring.h"
 #include "platform/fonts.h"
@@ -10,8 +10,12 @@
 #include "support/window_rig.h"
 
 #include <QDir>
+#include <QFile>
+#include <QImageReader>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QRegularExpression>
 #include <algorithm>
 #include <memory>
 #include <optional>
@@ -116,6 +120,34 @@ private slots:
             fullScreen ? figurePicture(GeneSet{5, 5, 5, 5, 5, 5, 5, 4}, "G8 -1") : area->picture();
         QCOMPARE(QImage(file).convertToFormat(QImage::Format_RGB32),
                  renderPicture(picture, 2 * 656, true));
+    }
+
+    // File > Export Lineage, after Export Picture in the menu: nothing before the first screen;
+    // after a pick and a second screen, the two steps of the lineage as a GIF, once the name
+    // has an extension it knows.
+    void exportLineageWritesTheWayToTheCurrentScreen() {
+        Rig& r = *m_rig;
+        const QList<QAction*> file = r.find<QMenu>("mnuZELfile")->actions();
+        QCOMPARE(file.indexOf(r.find<QAction>("mnuZELexportLineage")),
+                 file.indexOf(r.find<QAction>("mnuZELexport")) + 1);
+        ScriptedDialogs& dialogs = r.platform.dialogs;
+        r.trigger("mnuZELexportLineage");
+        QCOMPARE(dialogs.messages().size(), std::size_t{1});
+        QVERIFY(dialogs.messages()[0].starts_with("There is no lineage to export yet"));
+        QVERIFY(dialogs.shown.back().kind == "message");
+
+        r.press("cmdZELRdraw");
+        PictureArea* area = r.window.pictureArea(0);
+        userClick(area, Qt::LeftButton, {}, QPoint(area->width() / 10, area->height() / 10));
+        r.press("cmdZELRdraw");
+        const QString gif = QDir(r.folder.path()).filePath("lineage.gif");
+        dialogs.files = {r.path("lineage.txt"), gif.toStdString()};
+        r.trigger("mnuZELexportLineage");
+        QCOMPARE(dialogs.messages().size(), std::size_t{2});
+        QVERIFY(QString::fromStdString(dialogs.messages()[1]).contains("lineage.txt"));
+        QCOMPARE(r.caption("statusText"), "Lineage of 2 steps saved as " + gif);
+        QImageReader frames(gif);
+        QCOMPARE(frames.imageCount(), 2);
     }
 
     // Shift+click on DRAW MUTATIONS asks for a seed, refuses what is none, and draws the chain

@@ -61,6 +61,11 @@ std::optional<std::string> ScriptedDialogs::choosePictureFile(const std::string&
     return takeOr(files, std::optional<std::string>());
 }
 
+std::optional<std::string> ScriptedDialogs::chooseLineageFile(const std::string& title) {
+    shown.push_back({"lineage", {}, title});
+    return takeOr(files, std::optional<std::string>());
+}
+
 std::optional<int> ScriptedDialogs::askNumber(const std::string& prompt, const std::string& title,
                                               int value, int /*low*/, int /*high*/) {
     shown.push_back({"number", prompt, title});

@@ -19,7 +19,8 @@ namespace vavivor {
 class ScriptedDialogs : public Dialogs {
 public:
     struct Shown {
-        std::string kind; // "message", "yesno", "text", "file", "svg", "picture", "number"
+        std::string kind; // "message", "yesno", "text", "file", "svg", "picture", "lineage",
+                          // "number"
         std::string text;
         std::string title;
     };
@@ -31,6 +32,7 @@ public:
     std::optional<std::string> chooseStorageFile(const std::string& title, bool mustExist) override;
     std::optional<std::string> chooseSvgFile(const std::string& title) override;
     std::optional<std::string> choosePictureFile(const std::string& title) override;
+    std::optional<std::string> chooseLineageFile(const std::string& title) override;
     std::optional<int> askNumber(const std::string& prompt, const std::string& title, int value,
                                  int low, int high) override;
 
