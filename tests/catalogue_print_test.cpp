@@ -35,7 +35,7 @@ protected:
         return path;
     }
     static std::vector<StorageRecord> figures(int count) {
-        return std::vector<StorageRecord>(count, makeRecord(false, "figure", startGenes()));
+        return std::vector<StorageRecord>(count, makeRecord(false, "figure"));
     }
     void setList(std::vector<std::string> paths) {
         rig.state.store.storeCount = static_cast<std::int16_t>(paths.size());
@@ -71,8 +71,8 @@ protected:
 // One file: the date, then the live records. Stored positions round halves to even, a broken
 // record at the end is left out, and the printer refusing the page is reported.
 TEST_F(CatalogueTest, OneFileWithHeadingsAndItsLiveRecords) {
-    std::vector<StorageRecord> records{makeRecord(false, "  tree  ", startGenes()),
-                                       deletedElsewhere(makeRecord(true, "gone", startGenes())),
+    std::vector<StorageRecord> records{makeRecord(false, "  tree  "),
+                                       deletedElsewhere(makeRecord(true, "gone")),
                                        makeRecord(true, "spiral", GeneSet{5, 6, 4, 5, 5, 7, 3, 2})};
     const std::array<float, kGeneCount> stored{2.5F, 3.5F, 4.4F, 4.6F, 1.0F, 9.0F, 0.5F, 8.5F};
     for (int g = 0; g < kGeneCount; ++g) {

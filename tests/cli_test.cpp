@@ -181,11 +181,11 @@ TEST(BreedingCliTest, OneNumberedFileForEachFullScreenFigure) {
 class StorageCliTest : public ::testing::Test {
 protected:
     StorageCliTest() {
-        StorageRecord damaged = makeRecord(false, "broken", startGenes());
+        StorageRecord damaged = makeRecord(false, "broken");
         damaged.cell(0, 3) = std::numeric_limits<float>::quiet_NaN();
         writeRecords(store(), {makeRecord(false, "single", GeneSet{2, 3, 4, 5, 6, 7, 8, 9}),
-                               deletedElsewhere(makeRecord(true, "gone", startGenes())),
-                               makeRecord(true, "chain", startGenes()), damaged});
+                               deletedElsewhere(makeRecord(true, "gone")),
+                               makeRecord(true, "chain"), damaged});
         m_before = fileBytes(store()) + QByteArray(700, '\0');
         writeBytes(store(), m_before);
     }
@@ -220,7 +220,7 @@ TEST_F(StorageCliTest, CatalogueAndExportReadTheRecordsAsTheWindowsDo) {
     const auto lines = genesLines(chain);
     ASSERT_EQ(lines.size(), 25U);
     EXPECT_NE(chain.find("\n24 V 24\t"), std::string::npos) << chain;
-    EXPECT_EQ(lines[24].second, *figureGenes(makeRecord(true, "chain", startGenes()), 24));
+    EXPECT_EQ(lines[24].second, *figureGenes(makeRecord(true, "chain"), 24));
 }
 
 // ---------------------------------------------------------------- lineage
@@ -361,37 +361,34 @@ TEST_F(StorageCliTest, NoOutputIsTheFileItReads) {
 TEST(CliOutputFailureTest, ExitOneAndOneLineThatNamesTheCause) {
     QTemporaryDir dir;
     const QString store = dir.filePath("s.zlr");
-    writeRecords(store.toStdString(), {makeRecord(false, "figure", startGenes())});
-    const QString genes = "--genes=5,5,5,5,5,5,5,5";
+    writeRecords(store.toStdString(), {makeRecord(false, "figure")});
+    // %s: the storage file, %g: the genes, %d: the folder. A full disk stops writes at 4 KiB
+    // (RLIMIT_FSIZE, SIGXFSZ ignored).
     const struct {
-        QStringList arguments;
-        QString output;
+        const char* line;
+        const char* output;
         std::string says;
-        bool fullDisk = false; // writes stop at 4 KiB: RLIMIT_FSIZE, SIGXFSZ ignored
+        bool fullDisk = false;
     } cases[] = {
-        {{"catalogue", store}, "/dev/full", "to standard output: no space left on device"},
-        {{"--help"}, "/dev/full", "to standard output: no space left on device"},
-        {{"render", genes, "--format=png", "-o", "/nonexistent/f.png"},
-         {},
-         "/nonexistent/f.png: no"},
-        {{"render", genes, "--format=svg", "-o", "/dev/full"}, {}, "/dev/full: no space left"},
-        {{"print-catalogue", store, "-o", "/nonexistent/c.pdf"}, {}, "/nonexistent/c.pdf: no"},
-        {{"render", genes, "--format=png", "--size=2000", "-o", dir.filePath("big.png")},
-         {},
-         "big.png: file too large.",
-         true},
-        {{"print-catalogue", store, "-o", dir.filePath("c.pdf")},
-         {},
-         "c.pdf: file too large.",
-         true},
+        {"catalogue %s", "/dev/full", "to standard output: no space left on device"},
+        {"--help", "/dev/full", "to standard output: no space left on device"},
+        {"render %g --format=png -o /nonexistent/f.png", "", "/nonexistent/f.png: no"},
+        {"render %g --format=svg -o /dev/full", "", "/dev/full: no space left"},
+        {"print-catalogue %s -o /nonexistent/c.pdf", "", "/nonexistent/c.pdf: no"},
+        {"render %g --format=png --size=2000 -o %d/big.png", "", "big.png: file too large.", true},
+        {"print-catalogue %s -o %d/c.pdf", "", "c.pdf: file too large.", true},
     };
     for (const auto& c : cases) {
         const QString limited = QStringLiteral("trap '' XFSZ; exec prlimit --fsize=4096 \"$@\"");
+        const QStringList arguments = QString(c.line)
+                                          .replace("%s", store)
+                                          .replace("%g", "--genes=5,5,5,5,5,5,5,5")
+                                          .replace("%d", dir.path())
+                                          .split(' ');
         const Result r =
-            c.fullDisk
-                ? runProcess("sh", QStringList{"-c", limited, "sh", VAVIVOR_CLI} + c.arguments)
-                : runProcess(VAVIVOR_CLI, c.arguments, c.output);
-        EXPECT_EQ(r.status, kExitFailure) << c.says;
+            c.fullDisk ? runProcess("sh", QStringList{"-c", limited, "sh", VAVIVOR_CLI} + arguments)
+                       : runProcess(VAVIVOR_CLI, arguments, c.output);
+        EXPECT_EQ(r.status, kExitFailure) << c.line;
         EXPECT_EQ(lineCount(r.err), 1) << r.err;
         EXPECT_TRUE(r.err.starts_with("vavivor-cli: could not write ")) << r.err;
         EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
@@ -426,7 +423,7 @@ TEST(CliVersionTest, BothProgramsNameTheirVersion) {
 TEST(PrintCatalogueCliTest, TheStorageListNamesTheDefaultFileInTheProgramFolder) {
     QTemporaryDir dir;
     const std::string pdf = dir.filePath("cat.pdf").toStdString();
-    writeRecords(dir.filePath("a.zlr").toStdString(), {makeRecord(true, "chain", startGenes())});
+    writeRecords(dir.filePath("a.zlr").toStdString(), {makeRecord(true, "chain")});
     ASSERT_EQ(run("print-catalogue " + dir.filePath("a.zlr").toStdString() + " -o " + pdf).status,
               kExitOk);
     EXPECT_TRUE(fileBytes(pdf).startsWith("%PDF-"));

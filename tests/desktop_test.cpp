@@ -87,8 +87,8 @@ private slots:
 
     void catalogueRunsOnArrowsEnterAndDelete() {
         Program p;
-        writeRecords(p.path("def-store.zld"), {makeRecord(false, "first", startGenes()),
-                                               makeRecord(false, "second", startGenes())});
+        writeRecords(p.path("def-store.zld"),
+                     {makeRecord(false, "first"), makeRecord(false, "second")});
         Program::key(Qt::Key_L, Qt::ControlModifier);
         auto* catalogue = p.find("frmZelStrCat");
         auto* list = p.find<QListWidget>("lstZELCat");

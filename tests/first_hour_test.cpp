@@ -1,25 +1,17 @@
 // A first hour with the program, step by step through the fully wired main window: each step
 // checks what the person would see on screen, in the storage files and on paper (PDF). The
 // steps build on each other and run in the order they are declared.
-#include "core/program_state.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/wiring.h"
 #include "platform/fonts.h"
-#include "platform/picture_area.h"
 #include "platform/qt_printer_page.h"
 #include "support/pdf_text.h"
-#include "support/scripted_services.h"
-#include "support/user_input.h"
+#include "support/window_rig.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFile>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <QTemporaryDir>
-#include <QTest>
 #include <memory>
 
 namespace vavivor {
@@ -81,37 +73,12 @@ class FirstHourTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    ScriptedPlatform m_platform;
-    std::unique_ptr<KeptPdfPrinter> m_printer;
-    std::unique_ptr<MainWindow> m_window;
+    QTemporaryDir m_pdfs;
+    KeptPdfPrinter m_printer{m_pdfs.filePath("printer.pdf")};
+    std::unique_ptr<WindowRig> m_rig;
 
-    MainWindow& window() { return *m_window; }
-    QString path(const char* name) const { return m_folder.filePath(QLatin1String(name)); }
-
-    template <typename T> T* control(const char* name) {
-        T* found = m_window->findChild<T*>(QLatin1String(name));
-        if (found == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return found;
-    }
-    void press(const char* button) { userClick(control<QPushButton>(button)); }
-    void choose(const char* item) { control<QAction>(item)->trigger(); }
-    // The text a label or button shows.
-    QString caption(const char* name) {
-        return control<QWidget>(name)->property("text").toString();
-    }
-    bool shown(const char* name) { return control<QWidget>(name)->isVisible(); }
-
-    GeneSet editorGenes() {
-        GeneSet genes{};
-        for (int g = 0; g < kGeneCount; ++g) {
-            genes[static_cast<std::size_t>(g)] = static_cast<std::int16_t>(
-                caption(qPrintable(QStringLiteral("lblGR_%1").arg(g))).toInt());
-        }
-        return genes;
-    }
+    MainWindow& window() { return m_rig->window; }
+    bool shown(const char* name) { return m_rig->find(name)->isVisible(); }
     // The positions printed beside the gene names ("5,  7") on the page of a full-screen figure.
     static GeneSet printedGenes(const QString& text) {
         GeneSet genes{};
@@ -124,10 +91,10 @@ private:
     // DRAW MUTATIONS with a scripted chain: mutant j moves gene (j - 1) mod 8 by `step`.
     void drawMutations(int step) {
         for (int j = 1; j < kCellCount; ++j) {
-            m_platform.random.numbers.push_back(((j - 1) % kGeneCount + 0.5) / kGeneCount);
-            m_platform.random.numbers.push_back(step > 0 ? 0.75 : 0.25);
+            m_rig->platform.random.numbers.push_back(((j - 1) % kGeneCount + 0.5) / kGeneCount);
+            m_rig->platform.random.numbers.push_back(step > 0 ? 0.75 : 0.25);
         }
-        press("cmdZELMdraw");
+        m_rig->press("cmdZELMdraw");
     }
 
     // The picture area in view; its pixels as painted on screen.
@@ -161,13 +128,13 @@ private:
     QStringList catalogueRows() {
         QStringList rows;
         for (const QListWidgetItem* item :
-             control<QListWidget>("lstZELCat")->findItems(QString(), Qt::MatchContains)) {
+             m_rig->find<QListWidget>("lstZELCat")->findItems(QString(), Qt::MatchContains)) {
             rows << item->text();
         }
         return rows;
     }
     void selectRow(int row) {
-        auto* list = control<QListWidget>("lstZELCat");
+        auto* list = m_rig->find<QListWidget>("lstZELCat");
         userClick(list->viewport(), Qt::LeftButton, {},
                   list->visualItemRect(list->item(row)).center());
     }
@@ -175,19 +142,12 @@ private:
 private slots:
     void initTestCase() {
         registerFontSubstitutions();
-        m_printer = std::make_unique<KeptPdfPrinter>(path("printer.pdf"));
-        m_window = std::make_unique<MainWindow>(
-            PlatformServices{m_platform.dialogs, m_platform.printDialogs, *m_printer,
-                             m_platform.help, m_platform.random, m_platform.clock});
-        wireProgram(window());
-        window().setProgramFolder(m_folder.path().toStdString());
-        window().startUp();
-        window().show();
+        m_rig = std::make_unique<WindowRig>(m_printer, wireProgram);
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
 
     void startsWithAnEmptyGridAndEveryGeneAtFive() {
-        QCOMPARE(editorGenes(), kFives);
+        QCOMPARE(m_rig->editorGenes(), kFives);
         QCOMPARE(ink(12), 0);
         QVERIFY(pixels(area()->rect(), [](const QColor& c) { return c == Qt::black; }) >
                 4 * area()->width());
@@ -198,13 +158,13 @@ private slots:
         for (int k = 0; k < kCellCount; ++k) {
             QVERIFY2(ink(k) > 50, qPrintable(QString::number(k)));
         }
-        QCOMPARE(editorGenes(), kFives);
+        QCOMPARE(m_rig->editorGenes(), kFives);
     }
 
     void aLeftClickPicksAMutant() {
         click(13);
-        QCOMPARE(editorGenes(), kPicked);
-        QCOMPARE(caption("lblGeneV_0"), QStringLiteral("9"));
+        QCOMPARE(m_rig->editorGenes(), kPicked);
+        QCOMPARE(m_rig->caption("lblGeneV_0"), QStringLiteral("9"));
         const QRect frame = cellRect(13).adjusted(-2, -2, 2, 2);
         QVERIFY(red(frame) > 200);
         QCOMPARE(red(area()->rect()), red(frame));
@@ -214,22 +174,22 @@ private slots:
         drawMutations(-1);
         QCOMPARE(red(area()->rect()), 0);
         QCOMPARE(window().state().genome.cellPos[24], chainCell(kPicked, 24, -1));
-        QCOMPARE(editorGenes(), kPicked);
+        QCOMPARE(m_rig->editorGenes(), kPicked);
 
-        m_platform.dialogs.texts.emplace_back("first chain");
-        choose("mnuZELsave");
+        m_rig->platform.dialogs.texts.emplace_back("first chain");
+        m_rig->trigger("mnuZELsave");
     }
 
     void drawRelatives() {
-        press("cmdZELRdraw");
+        m_rig->press("cmdZELRdraw");
         // Sixteen relatives round the central figure; the ring between them stays empty.
         QVERIFY(ink(0) > 50 && ink(12) > 50 && ink(24) > 50 && ink(6) == 0 && ink(18) == 0);
     }
 
     void savedFiguresAreListedInTheCatalogue() {
-        m_platform.dialogs.texts.emplace_back("my tree"); // the central figure
-        choose("mnuZELsave");
-        choose("mnuZELload");
+        m_rig->platform.dialogs.texts.emplace_back("my tree"); // the central figure
+        m_rig->trigger("mnuZELsave");
+        m_rig->trigger("mnuZELload");
         QVERIFY(shown("frmZelStrCat"));
         QCOMPARE(catalogueRows(), QStringList({"  1M\tfirst chain         " + kPickedGenes,
                                                "  2R\tmy tree             " + kPickedGenes}));
@@ -237,23 +197,23 @@ private slots:
 
     void loadingTheTreeRedrawsItsRelatives() {
         selectRow(1);
-        choose("mnuCRLoad");
+        m_rig->trigger("mnuCRLoad");
         QVERIFY(!shown("frmZelStrCat"));
-        QCOMPARE(caption("Label3"), QStringLiteral(" 2"));
+        QCOMPARE(m_rig->caption("Label3"), QStringLiteral(" 2"));
         QVERIFY(ink(12) > 50 && ink(6) == 0);
     }
 
     void aFullScreenRunWithAutoPrintPrintsEveryFigure() {
-        press("cmdZELscreen");
+        m_rig->press("cmdZELscreen");
         QVERIFY(shown("lblZel1"));
-        userClick(control<QCheckBox>("ckbZel1"));
-        m_printer->documents.clear();
+        userClick(m_rig->find<QCheckBox>("ckbZel1"));
+        m_printer.documents.clear();
         drawMutations(-1);
 
-        QCOMPARE(m_printer->documents.size(), kCellCount);
-        QCOMPARE(m_platform.printDialogs.choicesAsked, 0);
+        QCOMPARE(m_printer.documents.size(), kCellCount);
+        QCOMPARE(m_rig->platform.printDialogs.choicesAsked, 0);
         for (int k = 0; k < kCellCount; ++k) {
-            const QString text = pdfText(m_printer->documents[k]);
+            const QString text = pdfText(m_printer.documents[k]);
             expectPage(text, {QStringLiteral("VAVIVOR"), QStringLiteral("Mutated Zeloid")});
             QCOMPARE(printedGenes(text), chainCell(kPicked, k, -1));
         }
@@ -261,17 +221,17 @@ private slots:
     }
 
     void theCatalogueIsPrinted() {
-        m_printer->documents.clear();
-        choose("mnuZELload");
-        choose("mnuCatPrint");
+        m_printer.documents.clear();
+        m_rig->trigger("mnuZELload");
+        m_rig->trigger("mnuCatPrint");
         QVERIFY(shown("frmZelStrSel"));
-        press("cmdZelAll");
+        m_rig->press("cmdZelAll");
 
-        QCOMPARE(m_printer->documents.size(), 1);
+        QCOMPARE(m_printer.documents.size(), 1);
         // Laid out words, each run of blanks one blank.
-        const QString text =
-            pdfText(m_printer->documents[0]).replace(QRegularExpression(" +"), " ");
-        expectPage(text, {"VAVIVOR CATALOGUE", "File: " + path("def-store.zld"),
+        const QString text = pdfText(m_printer.documents[0]).replace(QRegularExpression(" +"), " ");
+        expectPage(text, {"VAVIVOR CATALOGUE",
+                          "File: " + QString::fromStdString(m_rig->path("def-store.zld")),
                           "1 first chain, (a sequence of mutations)",
                           "2 my tree, (a single Zeloid)", "Genes: 7 7 7 7 7 6 6 6", "Page 1"});
     }

@@ -45,8 +45,8 @@ struct FakeDeleteView : DeleteView {
 
 // A record as the program saves it: a single figure, or a sequence whose row f has every gene
 // at position 1 + (f + g) % 9.
-inline StorageRecord makeRecord(bool sequence, const std::string& description, const GeneSet& first,
-                                bool deleted = false) {
+inline StorageRecord makeRecord(bool sequence, const std::string& description,
+                                const GeneSet& first = startGenes(), bool deleted = false) {
     StorageRecord record;
     record.deleted = deleted ? -1 : 0;
     record.kind = sequence ? -1 : 0;

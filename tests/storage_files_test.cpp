@@ -130,41 +130,58 @@ INSTANTIATE_TEST_SUITE_P(
                       "its length of 961 bytes is not a whole number of 960-byte records"},
         NotAStoreCase{"flag_5",
                       recordBytes(makeRecord(true, "fine", startGenes(), true)) + recordBytes([] {
-                          StorageRecord odd = makeRecord(false, "odd", startGenes());
+                          StorageRecord odd = makeRecord(false, "odd");
                           odd.deleted = 5;
                           return odd;
                       }()),
                       "record 2 does not look like a record (its deleted flag is 5, not 0 or -1)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// ---- Deleting a storage file goes by the file, not by its name
+// ---- Deleting a storage file checks, confirms and goes by the file, not by its name
 
-// Entries that reach the default file under other names are refused as the default is; one
-// that reaches the current file is deleted as the current one.
-TEST_F(StorageTest, TheDefaultFileIsNeverDeletedUnderAnotherName) {
-    writeRecords(defaultStore(), {makeRecord(false, "keep", startGenes())});
-    writeRecords(path("a.zlr"), {makeRecord(false, "a", startGenes())});
+// The default is refused under any listed name that reaches it; the current file, under any
+// listed name, is deleted only after a warning and Yes, and then the default becomes current.
+TEST_F(StorageTest, DeletingAStorageFileKeepsTheDefaultAndWarnsOfTheCurrentOne) {
+    for (const char* name : {"def-store.zld", "a.zlr", "b.zlr"}) {
+        writeRecords(path(name), {makeRecord(false, name)});
+    }
     ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
     ASSERT_EQ(symlink(defaultStore().c_str(), path("link.zlr").c_str()), 0);
     const std::string viaSub = dir.path().toStdString() + "/sub/../";
-    writeList({path("link.zlr"), viaSub + "def-store.zld", path("a.zlr"), viaSub + "a.zlr"}, 4);
+    writeList({path("link.zlr"), viaSub + "def-store.zld", path("a.zlr"), path("b.zlr"),
+               viaSub + "b.zlr"},
+              5);
     startUp();
-    rig.platform.dialogs.files = {path("link.zlr"), viaSub + "def-store.zld", viaSub + "a.zlr"};
-    rig.platform.dialogs.yesNoAnswers = {true};
-    deleteStorageFile(rig.state, rig.services, choice);
-
+    ScriptedDialogs& dialogs = rig.platform.dialogs;
     const std::string kept = "This is the DEFAULT file and it has to remain.";
-    EXPECT_EQ(rig.platform.dialogs.messages(),
-              (std::vector<std::string>{kept, kept,
-                                        "You are about to delete the CURRENT storage file!\nThe "
-                                        "DEFAULT will be selected if you continue."}));
+    const std::string current = "You are about to delete the CURRENT storage file!\nThe DEFAULT "
+                                "will be selected if you continue.";
+    // The current file: a warning first, and No keeps it.
+    dialogs.files = {viaSub + "b.zlr"};
+    deleteStorageFile(rig.state, rig.services, choice);
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("b.zlr")));
+
+    dialogs.files = {path("A.zlr"), path("link.zlr"), viaSub + "def-store.zld", path("a.zlr")};
+    dialogs.yesNoAnswers = {true};
+    deleteStorageFile(rig.state, rig.services, choice);
+    EXPECT_EQ(messages(), (std::vector<std::string>{
+                              current, path("A.zlr") + " isn't a storage file.", kept, kept}));
+    EXPECT_EQ(dialogs.shown.back().text,
+              "Are you sure you wish to delete the file " + path("a.zlr") + "?");
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("a.zlr")));
+    EXPECT_EQ(rig.state.store.currentEntry, 4) << "still b.zlr, one place up";
     EXPECT_EQ(fileBytes(defaultStore()).size(), 960);
-    EXPECT_TRUE(QFileInfo(QString::fromStdString(path("link.zlr"))).isSymLink());
-    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(path("a.zlr"))));
+    EXPECT_TRUE(QFileInfo(dir.filePath("link.zlr")).isSymLink());
+
+    dialogs.files = {viaSub + "b.zlr"};
+    dialogs.yesNoAnswers = {true};
+    deleteStorageFile(rig.state, rig.services, choice);
+    EXPECT_EQ(messages().back(), current);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("b.zlr")));
     EXPECT_EQ(rig.state.store.currentStore, defaultStore());
     EXPECT_EQ(listText(), formatStoreList(4, 1,
                                           {"\\def-store.zld", path("link.zlr"),
-                                           viaSub + "def-store.zld", path("a.zlr")}));
+                                           viaSub + "def-store.zld", path("b.zlr")}));
 }
 
 } // namespace

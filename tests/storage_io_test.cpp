@@ -59,7 +59,7 @@ TEST(StoreFileTest, WindowsPathsAreRefusedAndNeverCreated) {
 TEST(StoreFileTest, DeletingChangesTheFlagOnly) {
     QTemporaryDir dir;
     const std::string store = dir.filePath("s.zlr").toStdString();
-    writeRecords(store, {makeRecord(false, "one", startGenes()),
+    writeRecords(store, {makeRecord(false, "one"),
                          makeRecord(true, "two", GeneSet{1, 2, 3, 4, 5, 6, 7, 8})});
     QByteArray expected = fileBytes(store);
     std::string error;

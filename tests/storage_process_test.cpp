@@ -91,8 +91,7 @@ void expectSaved(const std::string& file, const std::map<int, std::string>& save
 TEST(TwoCopiesTest, SavingAtOnceGivesEveryRecordItsOwnNumber) {
     QTemporaryDir dir;
     const std::string file = dir.filePath(QString(251, 'x') + ".zlr").toStdString();
-    writeRecords(file, {makeRecord(false, "old", startGenes()),
-                        makeRecord(false, "gone", startGenes(), true)});
+    writeRecords(file, {makeRecord(false, "old"), makeRecord(false, "gone", startGenes(), true)});
     const Saver a(file, 200, "a");
     const Saver b(file, 200, "b");
     std::map<int, std::string> saved;

@@ -23,6 +23,11 @@ public:
     }
     std::string defaultStore() const { return path("def-store.zld"); }
     void startUp() { storageStartUp(rig.state, rig.services, choice); }
+    // Starts up with `records`, then `tail`, in the default file.
+    void startWith(const std::vector<StorageRecord>& records, const QByteArray& tail = {}) {
+        writeRecords(defaultStore(), records, tail);
+        startUp();
+    }
     // The list file naming the default and `others`, with `current` as the current entry.
     void writeList(std::vector<std::string> others, int current) {
         others.insert(others.begin(), "\\def-store.zld");

@@ -30,11 +30,10 @@ TEST_P(ScanTest, MarksTheLiveRecordsAndSavesIntoTheLowestFreeNumber) {
     const ScanCase& c = GetParam();
     std::vector<StorageRecord> records;
     for (const std::int16_t flag : c.flags) {
-        records.push_back(makeRecord(false, "r", startGenes()));
+        records.push_back(makeRecord(false, "r"));
         records.back().deleted = flag;
     }
-    writeRecords(defaultStore(), records, c.tail);
-    startUp();
+    startWith(records, c.tail);
     EXPECT_EQ(rig.state.store.recordUsed, c.recordUsed);
     EXPECT_EQ(rig.state.store.nextRecord, static_cast<int>(c.recordUsed.size()) - 1);
     EXPECT_EQ(rig.state.store.storeHasRecords,
@@ -96,8 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StorageTest, ASaveThatCannotBeWrittenIsReportedAndChangesNothing) {
-    writeRecords(defaultStore(), {makeRecord(false, "one", startGenes())});
-    startUp();
+    startWith({makeRecord(false, "one")});
     rig.controls.loadEnabled = false;
     // Refused before the description is asked for, so that nothing typed is lost.
     const auto refused = [this](const std::string& says) {
@@ -146,9 +144,7 @@ std::string onFullDisk(std::uint64_t limit, const std::function<void()>& act, co
 TEST_F(StorageTest, ASaveOrDeleteOnAFullDiskLeavesTheFileAsItWasAndSaysWhy) {
     // The freed record 2 rewritten, or record 3 appended, each stopped in its middle.
     for (const bool freed : {true, false}) {
-        writeRecords(defaultStore(), {makeRecord(false, "one", startGenes()),
-                                      makeRecord(false, "two", startGenes(), freed)});
-        startUp();
+        startWith({makeRecord(false, "one"), makeRecord(false, "two", startGenes(), freed)});
         const QByteArray before = fileBytes(defaultStore());
         const std::string shown =
             onFullDisk((freed ? 960 : 1920) + 512, [this] { save("half"); }, rig);
@@ -186,7 +182,7 @@ TEST(CatalogueRowTest, NumberedAlignedAndUnreadablePositionsAsQuestionMarks) {
 }
 
 TEST(CatalogueRowTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColumns) {
-    StorageRecord record = makeRecord(false, "", startGenes());
+    StorageRecord record = makeRecord(false, "");
     const std::string written("a\tb\nc\rd\0e\x7f", 10);
     std::copy(written.begin(), written.end(), record.description.begin());
     const std::string line = catalogueLine(catalogueRow(1, record));
@@ -196,15 +192,12 @@ TEST(CatalogueRowTest, ControlBytesOfAnotherProgramShowAsPicturesAndKeepTheColum
 
 TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
     // Behind the records more than half a record, but not a whole one.
-    writeRecords(defaultStore(),
-                 {makeRecord(false, "one", startGenes()),
-                  deletedElsewhere(makeRecord(true, "two", startGenes())),
-                  makeRecord(true, "three", startGenes())},
-                 QByteArray(700, '\0'));
-    startUp();
+    startWith({makeRecord(false, "one"), deletedElsewhere(makeRecord(true, "two")),
+               makeRecord(true, "three")},
+              QByteArray(700, '\0'));
     showCatalogue(rig.state, rig.services, catalogue);
     ASSERT_EQ(catalogue.rows.size(), 2U);
-    EXPECT_EQ(catalogue.rows[1], catalogueRow(3, makeRecord(true, "three", startGenes())));
+    EXPECT_EQ(catalogue.rows[1], catalogueRow(3, makeRecord(true, "three")));
     catalogue.selected = 1;
     EXPECT_EQ(selectedRecord(rig.state, rig.services, catalogue), 3);
     catalogue.selected = -1;
@@ -222,9 +215,7 @@ TEST_F(StorageTest, TheCatalogueListsLiveWholeRecordsAndMapsRowsToNumbers) {
 }
 
 TEST_F(StorageTest, DeletingRecordsFromTheTopDownDisablesLoadingAtRecordOne) {
-    writeRecords(defaultStore(),
-                 {makeRecord(false, "one", startGenes()), makeRecord(false, "two", startGenes())});
-    startUp();
+    startWith({makeRecord(false, "one"), makeRecord(false, "two")});
     deleteConfirmed(1);
     deleteConfirmed(2);
     EXPECT_TRUE(rig.controls.loadEnabled) << "record 1 went first";
@@ -236,12 +227,11 @@ TEST_F(StorageTest, DeletingRecordsFromTheTopDownDisablesLoadingAtRecordOne) {
 }
 
 TEST_F(StorageTest, StoredPositionsAreRoundedAsTheCatalogueShowsThem) {
-    StorageRecord chain = makeRecord(true, "written elsewhere", startGenes());
+    StorageRecord chain = makeRecord(true, "written elsewhere");
     chain.cell(0, 1) = 4.5F;       // a half goes to the even neighbour
     chain.cell(0, 2) = 5.0000005F; // a float a little off a whole number
     chain.cell(24, 7) = 8.5F;      // the last mutant, last gene
-    writeRecords(defaultStore(), {chain});
-    startUp();
+    startWith({chain});
     showCatalogue(rig.state, rig.services, catalogue);
     EXPECT_EQ(firstFigure(catalogue.rows[0]), (GeneSet{5, 4, 5, 5, 5, 5, 5, 5}));
     catalogue.selected = 0;
@@ -254,13 +244,13 @@ TEST_F(StorageTest, StoredPositionsAreRoundedAsTheCatalogueShowsThem) {
 
 // DELETE deletes the record the confirmation showed, from the file it was read from, or nothing.
 TEST_F(StorageTest, ARecordThatChangedSinceItWasShownIsNotDeleted) {
-    const auto one = makeRecord(false, "one", startGenes());
-    writeRecords(defaultStore(), {one, makeRecord(false, "two", startGenes())});
-    writeRecords(path("b.zlr"), {makeRecord(false, "b one", startGenes())});
+    const auto one = makeRecord(false, "one");
+    writeRecords(defaultStore(), {one, makeRecord(false, "two")});
+    writeRecords(path("b.zlr"), {makeRecord(false, "b one")});
     startUp();
     // Meanwhile another copy has deleted record 2 and saved another record into its number.
     confirmDelete(rig.state, rig.services, confirmation, 2);
-    writeRecords(defaultStore(), {one, makeRecord(false, "new", startGenes())});
+    writeRecords(defaultStore(), {one, makeRecord(false, "new")});
     const QByteArray before = fileBytes(defaultStore());
     deleteConfirmedRecord(rig.state, rig.services, confirmation, catalogue);
     EXPECT_EQ(message(), "Record 2 of the storage file " + defaultStore() +
@@ -284,10 +274,9 @@ TEST_F(StorageTest, ARecordThatChangedSinceItWasShownIsNotDeleted) {
 class DamagedRecordTest : public StorageTest, public ::testing::WithParamInterface<float> {};
 
 TEST_P(DamagedRecordTest, IsListedButNeverDrawnAndTheCatalogueStaysOpen) {
-    StorageRecord damaged = makeRecord(true, "damaged", startGenes());
+    StorageRecord damaged = makeRecord(true, "damaged");
     damaged.cell(13, 4) = GetParam(); // deep inside the sequence
-    writeRecords(defaultStore(), {damaged});
-    startUp();
+    startWith({damaged});
     showCatalogue(rig.state, rig.services, catalogue);
     EXPECT_EQ(catalogue.rows.size(), 1U);
     catalogue.selected = 0;
@@ -337,33 +326,6 @@ INSTANTIATE_TEST_SUITE_P(Files, UnusableStoreTest,
                                            UnusableCase{"list_cannot_be_written", "new.zlr",
                                                         "Could not write the storage list", true}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(StorageTest, DeletingAStorageFileChecksConfirmsAndKeepsTheCurrentOne) {
-    for (const char* name : {"a.zlr", "b.zlr", "c.zlr"}) {
-        writeRecords(path(name), {makeRecord(false, name, startGenes())});
-    }
-    writeList({path("a.zlr"), path("b.zlr"), path("c.zlr")}, 4);
-    startUp();
-    ScriptedDialogs& dialogs = rig.platform.dialogs;
-    // The current file: a warning first, and No keeps it.
-    dialogs.files = {path("c.zlr")};
-    deleteStorageFile(rig.state, rig.services, choice);
-    EXPECT_TRUE(QFileInfo::exists(dir.filePath("c.zlr")));
-
-    dialogs.files = {path("A.zlr"), defaultStore(), path("a.zlr")};
-    dialogs.yesNoAnswers = {true};
-    deleteStorageFile(rig.state, rig.services, choice);
-    EXPECT_EQ(messages(),
-              (std::vector<std::string>{"You are about to delete the CURRENT storage file!\nThe "
-                                        "DEFAULT will be selected if you continue.",
-                                        path("A.zlr") + " isn't a storage file.",
-                                        "This is the DEFAULT file and it has to remain."}));
-    EXPECT_EQ(dialogs.shown.back().text,
-              "Are you sure you wish to delete the file " + path("a.zlr") + "?");
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("a.zlr")));
-    EXPECT_EQ(rig.state.store.currentEntry, 3) << "still c.zlr, one place up";
-    EXPECT_EQ(listText(), formatStoreList(3, 3, {"\\def-store.zld", path("b.zlr"), path("c.zlr")}));
-}
 
 } // namespace
 } // namespace vavivor

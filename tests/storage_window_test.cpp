@@ -45,7 +45,7 @@ private slots:
                 makeRecord(false, QStringLiteral("r%1").arg(n).toStdString(), startGenes()));
         }
         writeRecords(m_rig->path("def-store.zld"), records);
-        records[0] = makeRecord(false, "other", startGenes());
+        records[0] = makeRecord(false, "other");
         writeRecords(m_rig->path("other.zlr"), records);
         m_rig->trigger("mnuZELload");
         QVERIFY(QTest::qWaitForWindowActive(control("frmZelStrCat")));

@@ -159,8 +159,16 @@ struct ScriptedPlatform {
     ScriptedRandom random;
     FixedClock clock;
 
-    PlatformServices services() {
-        return PlatformServices{dialogs, printDialogs, printer, help, random, clock};
+    // The scripted services, with whichever of `page`, `printing` and `draws` is given in place
+    // of the scripted one.
+    PlatformServices services(PrinterPage* page = nullptr, PrintDialogs* printing = nullptr,
+                              RandomSource* draws = nullptr) {
+        return PlatformServices{dialogs,
+                                printing != nullptr ? *printing : printDialogs,
+                                page != nullptr ? *page : printer,
+                                help,
+                                draws != nullptr ? *draws : random,
+                                clock};
     }
 };
 

@@ -19,6 +19,15 @@ namespace vavivor {
 // and started and shown unless told otherwise. For QtTest programs only.
 struct WindowRig {
     explicit WindowRig(const std::function<void(MainWindow&)>& wire = {}, bool started = true) {
+        start(wire, started);
+    }
+    // The same printing on `printer` instead of the recording printer.
+    WindowRig(PrinterPage& printer, const std::function<void(MainWindow&)>& wire)
+        : window{platform.services(&printer)} {
+        start(wire, true);
+    }
+
+    void start(const std::function<void(MainWindow&)>& wire, bool started) {
         window.setProgramFolder(folder.path().toStdString());
         if (wire) {
             wire(window);
