@@ -5,14 +5,14 @@ set(CPACK_PACKAGE_NAME vavivor)
 set(CPACK_PACKAGE_VENDOR "Vavivor developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Vavivor developers <vavivor@example.org>")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Installed with DESTDIR, so that the prefix the launcher names is /usr and not the folder the
-# package is put together in.
+# Installed with DESTDIR into /usr, so that the prefix the launcher names is /usr and not the
+# folder the package is put together in, whatever prefix the build folder was set up with.
 set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "breed branching line figures by artificial selection")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "breed branching line figures by artificial selection
-Vavivor grows branching line figures from eight genes and breeds them by
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Vavivor grows branching line figures from eight genes and breeds them by
 artificial selection: a 5 x 5 grid of 24 random mutants, or the 16
 single-gene relatives of a central figure, and a click picks the parent of
 the next generation. Figures and chains are kept in storage files (*.zlr)
