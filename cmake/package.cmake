@@ -5,10 +5,9 @@ set(CPACK_PACKAGE_NAME vavivor)
 set(CPACK_PACKAGE_VENDOR "Vavivor developers")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Vavivor developers <vavivor@example.org>")
-# Installed with DESTDIR into /usr, so that the prefix the launcher names is /usr and not the
-# folder the package is put together in, whatever prefix the build folder was set up with.
-set(CPACK_SET_DESTDIR ON)
-set(CPACK_INSTALL_PREFIX /usr)
+# Under /usr, whatever prefix the build folder was set up with; the DEB generator installs with
+# DESTDIR, so the launcher names /usr/bin/vavivor and not the folder the package is put
+# together in.
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "breed branching line figures by artificial selection")
