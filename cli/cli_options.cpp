@@ -243,4 +243,59 @@ std::string usageText() {
     return text.str();
 }
 
+std::string bashCompletionScript() {
+    std::ostringstream script;
+    std::string names;
+    for (const Command& command : commands()) {
+        names += command.name + " ";
+    }
+    script << "# bash completion for vavivor-cli, written by the build from its option table\n"
+              "_vavivor_cli() {\n"
+              "    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}\n"
+              "    local command='' word\n"
+              "    for word in \"${COMP_WORDS[@]:1:COMP_CWORD-1}\"; do\n"
+              "        case $word in -*) ;; *) command=$word; break ;; esac\n"
+              "    done\n"
+              "    COMPREPLY=()\n"
+              "    if [[ -z $command ]]; then\n"
+              "        COMPREPLY=($(compgen -W '"
+           << names
+           << "--help --version' -- \"$cur\"))\n"
+              "        return\n"
+              "    fi\n"
+              "    local options='' formats='' files=0\n"
+              "    case $command in\n";
+    for (const Command& command : commands()) {
+        std::string options;
+        for (const OptionSpec& spec : optionSpecs()) {
+            if (accepts(command, spec.id)) {
+                options += displayName(spec).toStdString() + " ";
+            }
+        }
+        std::string formats;
+        for (const std::string& format : command.formats) {
+            formats += (formats.empty() ? "" : " ") + format;
+        }
+        script << "    " << command.name << ") options='" << options << "--help' formats='"
+               << formats << "' files=" << (command.maxArguments != 0 ? 1 : 0) << " ;;\n";
+    }
+    script << "    esac\n"
+              "    case $prev in\n"
+              "    -o | --output) compopt -o filenames; COMPREPLY=($(compgen -f -- \"$cur\")); "
+              "return ;;\n"
+              "    --format) COMPREPLY=($(compgen -W \"$formats\" -- \"$cur\")); return ;;\n"
+              "    --layout) COMPREPLY=($(compgen -W 'cell full' -- \"$cur\")); return ;;\n"
+              "    --genes | --seed | --size) return ;;\n"
+              "    esac\n"
+              "    if [[ $cur == -* || $files == 0 ]]; then\n"
+              "        COMPREPLY=($(compgen -W \"$options\" -- \"$cur\"))\n"
+              "    else\n"
+              "        compopt -o filenames\n"
+              "        COMPREPLY=($(compgen -f -- \"$cur\"))\n"
+              "    fi\n"
+              "}\n"
+              "complete -F _vavivor_cli vavivor-cli\n";
+    return script.str();
+}
+
 } // namespace vavivor::cli

@@ -38,4 +38,9 @@ ParseResult parseCommandLine(const QStringList& arguments);
 // The text of --help.
 std::string usageText();
 
+// A bash completion script for vavivor-cli, written from the same tables that parse the
+// command line: the commands, each command's options and formats, and files where a command
+// takes them. The build installs it.
+std::string bashCompletionScript();
+
 } // namespace vavivor::cli

@@ -295,6 +295,16 @@ void MainWindow::setStorageStartUp(std::function<void()> step) {
     m_storageStartUp = std::move(step);
 }
 
+void MainWindow::setStorageFileOpener(std::function<void(const std::string&)> opener) {
+    m_storageFileOpener = std::move(opener);
+}
+
+void MainWindow::openStorageFile(const std::string& path) {
+    if (m_storageFileOpener) {
+        m_storageFileOpener(path);
+    }
+}
+
 void MainWindow::setProgramFolder(const std::string& folder) {
     m_state.screen.programFolder = folder;
 }

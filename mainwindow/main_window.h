@@ -58,6 +58,11 @@ public:
     // The storage steps of start-up: reading the storage list and scanning the current
     // storage file. Set before startUp().
     void setStorageStartUp(std::function<void()> step);
+    // What opening a storage file named on the command line does; openStorageFile() calls it.
+    void setStorageFileOpener(std::function<void(const std::string&)> opener);
+    // Makes `path` the current storage file as File > Change Storage file would and shows its
+    // catalogue (see connectStorage). Call after startUp().
+    void openStorageFile(const std::string& path);
     // Where the storage list lives and the help is looked for first. Without it, start-up
     // takes the folder of the running program (platform/program_folder.h). Set before
     // startUp().
@@ -102,6 +107,7 @@ private:
     ProgramState m_state;
     Services m_services;
     std::function<void()> m_storageStartUp;
+    std::function<void(const std::string&)> m_storageFileOpener;
     std::unique_ptr<Controls> m_controls;
     MainCommands m_commands;
 };

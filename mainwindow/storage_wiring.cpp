@@ -124,6 +124,16 @@ void connectStorage(MainWindow& window, StoreChoiceView& storeChoice,
         deleteStorageFile(main->state(), main->services(), *choice);
         windows->storeCommandDone(before);
     });
+    // A storage file opened from the file manager: Change Storage file with that file for the
+    // dialog's answer, and its catalogue open when it has been taken.
+    window.setStorageFileOpener([main, choice, windows](const std::string& path) {
+        const std::string before = main->state().store.currentStore;
+        const bool taken = openStore(main->state(), main->services(), *choice, path);
+        windows->storeCommandDone(before);
+        if (taken) {
+            showCatalogue(main->state(), main->services(), windows->catalogue());
+        }
+    });
     window.setStorageStartUp(
         [main, choice] { storageStartUp(main->state(), main->services(), *choice); });
 }

@@ -38,7 +38,7 @@ void wireProgram(MainWindow& window) {
         [&selection] { selection.showStoreSelection(true); });
 }
 
-int runProgram(const std::string& programFolder) {
+int runProgram(const std::string& programFolder, const std::string& storageFile) {
     registerFontSubstitutions();
     useWindowFace();
     QtDialogs dialogs;
@@ -59,7 +59,12 @@ int runProgram(const std::string& programFolder) {
     dialogs.holdMessages();
     window.startUp();
     window.show();
-    QTimer::singleShot(0, &window, [&dialogs] { dialogs.releaseMessages(); });
+    QTimer::singleShot(0, &window, [&dialogs, &window, storageFile] {
+        dialogs.releaseMessages();
+        if (!storageFile.empty()) {
+            window.openStorageFile(storageFile);
+        }
+    });
     return QApplication::exec();
 }
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Vavivor need.
+# Installs the Debian packages that building, running, testing and packaging Vavivor need.
 # Packages already present are skipped, so a second run costs only the check.
 set -euo pipefail
 
@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-dev clang-format
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils poppler-utils imagemagick
-    appstream
+    appstream dpkg-dev lintian desktop-file-utils shared-mime-info xdg-utils bash-completion
 )
 
 missing=()

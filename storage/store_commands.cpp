@@ -112,6 +112,15 @@ bool changeStore(ProgramState& state, Services& services, StoreChoiceView& store
     return true;
 }
 
+bool openStore(ProgramState& state, Services& services, StoreChoiceView& storeChoice,
+               const std::string& path) {
+    // The dialog gives full paths, and so does the storage list.
+    const std::string full =
+        QDir::cleanPath(QFileInfo(QString::fromStdString(path)).absoluteFilePath()).toStdString();
+    changeStore(state, services, storeChoice, full);
+    return state.store.currentStore == full;
+}
+
 bool deleteStore(ProgramState& state, Services& services, StoreChoiceView& storeChoice,
                  const std::string& path) {
     StoreState& store = state.store;

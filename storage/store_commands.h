@@ -22,6 +22,13 @@ void deleteStorageFile(ProgramState& state, Services& services, StoreChoiceView&
 bool changeStore(ProgramState& state, Services& services, StoreChoiceView& storeChoice,
                  const std::string& path);
 
+// A storage file named when the program starts (a file opened from the file manager): made
+// the current storage file by changeStore(), with its checks and messages, as if the file
+// dialog had given it; a relative path is taken from the working folder. True when it is the
+// current storage file afterwards.
+bool openStore(ProgramState& state, Services& services, StoreChoiceView& storeChoice,
+               const std::string& path);
+
 // Deletes the listed storage file `path` from the list and from the disk after the checks and
 // the confirmation. False when the file is refused (not listed, or the default), so that the
 // dialog is shown again; true otherwise, whether or not the user confirmed.

@@ -74,8 +74,8 @@ int writeWhole(int fd, std::span<const std::uint8_t> bytes, off_t offset) {
     if (reason != 0) {
         int ignored = 0;
         writeAll(fd, old.data(), std::min(done, had), &ignored, offset);
-        if (offset + static_cast<off_t>(done) > oldLength) {
-            static_cast<void>(::ftruncate(fd, oldLength));
+        if (offset + static_cast<off_t>(done) > oldLength && ::ftruncate(fd, oldLength) != 0) {
+            // Nothing more to try: the write's own reason is the one reported.
         }
         static_cast<void>(::fdatasync(fd));
     }

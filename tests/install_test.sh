@@ -20,7 +20,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 for file in bin/vavivor bin/vavivor-cli share/vavivor/ZelHelp.qhc share/vavivor/ZelHelp.qch \
     share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/man/man1/vavivor-cli.1 share/icons/hicolor/scalable/apps/$id.svg; do
+    share/man/man1/vavivor.1.gz share/man/man1/vavivor-cli.1.gz \
+    share/mime/packages/$id.xml share/bash-completion/completions/vavivor-cli \
+    share/icons/hicolor/scalable/apps/$id.svg; do
     [[ -s $prefix/$file ]] || fail "$file is missing"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -33,12 +35,20 @@ done
 
 # The launcher starts the installed program, whatever the prefix.
 exec_line=$(grep '^Exec=' "$prefix/share/applications/$id.desktop")
-[[ $exec_line == "Exec=\"$prefix/bin/vavivor\"" ]] || fail "launcher says $exec_line"
+[[ $exec_line == "Exec=\"$prefix/bin/vavivor\" %f" ]] || fail "launcher says $exec_line"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$prefix/share/applications/$id.desktop" >"$work/desktop.txt" 2>&1 &&
+        [[ ! -s $work/desktop.txt ]] || fail "desktop-file-validate: $(cat "$work/desktop.txt")"
+fi
 
-# Every command of vavivor-cli has its paragraph in the man page.
+# Every command of vavivor-cli has its paragraph in the man page, and the bash completion
+# offers it.
+offered=$(bash -c 'source "$1"; COMP_WORDS=(vavivor-cli ""); COMP_CWORD=1; _vavivor_cli
+    printf "%s\n" "${COMPREPLY[@]}"' completion "$prefix/share/bash-completion/completions/vavivor-cli")
 while read -r command; do
-    grep -q "^\.B vavivor-cli $command\$" "$prefix/share/man/man1/vavivor-cli.1" ||
+    zgrep -q "^\.B vavivor-cli $command\$" "$prefix/share/man/man1/vavivor-cli.1.gz" ||
         fail "the man page does not describe '$command'"
+    grep -qx -- "$command" <<<"$offered" || fail "the completion does not offer '$command'"
 done < <("$prefix/bin/vavivor-cli" --help | sed -n 's/^  vavivor-cli \([a-z-]*\) .*/\1/p')
 
 if command -v appstreamcli >/dev/null; then

@@ -4,6 +4,8 @@
 #include "support/user_input.h"
 #include "support/window_rig.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <memory>
@@ -82,6 +84,40 @@ private slots:
         QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, centre);
         QVERIFY(!control("frmZelStrCat")->isVisible());
         QCOMPARE(m_rig->caption("Label3"), QStringLiteral(" 1"));
+    }
+
+    // vavivor FILE.zlr, or a double click in a file manager: the file, named from the working
+    // folder, joins the storage list as the current one and its catalogue opens. A file that
+    // is not a storage file is named in a message; the list, the current file and the windows
+    // stay as they were.
+    void aStorageFileNamedAtStartBecomesCurrentOrIsRefused() {
+        const std::string storeList = m_rig->window.state().screen.storeListPath;
+        const auto listText = [&storeList] {
+            QFile file(QString::fromStdString(storeList));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QFile odd(QString::fromStdString(m_rig->path("notes.zlr")));
+        QVERIFY(odd.open(QIODevice::WriteOnly) && odd.write("a shopping list") > 0);
+        odd.close();
+        const QByteArray before = listText();
+        m_rig->window.openStorageFile(m_rig->path("notes.zlr"));
+        QCOMPARE(m_rig->platform.dialogs.messages().size(), std::size_t{1});
+        QVERIFY(m_rig->platform.dialogs.messages()[0].find("notes.zlr is not a storage file") !=
+                std::string::npos);
+        QCOMPARE(listText(), before);
+        QVERIFY(m_rig->window.findChild<QWidget*>("frmZelStrCat") == nullptr);
+
+        writeRecords(m_rig->path("figures.zlr"), {makeRecord(false, "opened", startGenes())});
+        const QString working = QDir::currentPath();
+        QDir::setCurrent(m_rig->folder.path());
+        m_rig->window.openStorageFile("figures.zlr");
+        QDir::setCurrent(working);
+        const std::string full = m_rig->path("figures.zlr");
+        QCOMPARE(m_rig->window.state().store.currentStore, full);
+        QVERIFY(listText().contains(QByteArray::fromStdString('"' + full + '"')));
+        QVERIFY(control("frmZelStrCat")->isVisible());
+        QCOMPARE(list()->count(), 1);
+        QVERIFY(list()->item(0)->text().contains(QStringLiteral("opened")));
     }
 };
 
