@@ -16,6 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <limits>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -353,18 +354,6 @@ RunFileWriter::~RunFileWriter() {
     close();
 }
 
-RunFileWriter::RunFileWriter(RunFileWriter&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1)), m_path(std::move(other.m_path)) {}
-
-RunFileWriter& RunFileWriter::operator=(RunFileWriter&& other) noexcept {
-    if (this != &other) {
-        close();
-        m_fd = std::exchange(other.m_fd, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
 bool RunFileWriter::fileGone() const {
     struct stat status {};
     return m_fd >= 0 && ::fstat(m_fd, &status) == 0 && status.st_nlink == 0;
@@ -385,6 +374,8 @@ bool RunFileWriter::create(const std::string& path, const std::string& firstLine
         *error = systemFailure("create", path, errno);
         return false;
     }
+    // Held for as long as this copy writes the run, so that no other copy goes on in it too.
+    static_cast<void>(::flock(fd, LOCK_EX | LOCK_NB));
     m_fd = fd;
     m_path = path;
     if (!append(firstLines, error)) {
@@ -405,9 +396,18 @@ bool RunFileWriter::create(const std::string& path, const std::string& firstLine
 
 bool RunFileWriter::reopen(const std::string& path, std::string* error) {
     close();
+    m_heldElsewhere = false;
     const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
     if (fd < 0) {
         *error = systemFailure("open", path, errno);
+        return false;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
+        m_heldElsewhere = true;
+        *error = "The run file " + path +
+                 " is being written by another copy of Vavivor; breeding on from here starts a "
+                 "run file of its own.";
+        ::close(fd);
         return false;
     }
     struct stat status {};

@@ -55,8 +55,6 @@ class RunFileWriter {
 public:
     RunFileWriter() = default;
     ~RunFileWriter();
-    RunFileWriter(RunFileWriter&& other) noexcept;
-    RunFileWriter& operator=(RunFileWriter&& other) noexcept;
     RunFileWriter(const RunFileWriter&) = delete;
     RunFileWriter& operator=(const RunFileWriter&) = delete;
 
@@ -64,7 +62,9 @@ public:
     // header and the first screen, so that no run file is ever without a screen.
     bool create(const std::string& path, const std::string& firstLines, std::string* error);
     // Opens the existing run file at `path` to go on with it. A last line cut short is cut
-    // off first, so that what follows starts on a line of its own.
+    // off first, so that what follows starts on a line of its own. The file stays locked while
+    // it is open; a file that another copy of the program holds is not opened
+    // (heldElsewhere()).
     bool reopen(const std::string& path, std::string* error);
     bool append(const std::string& line, std::string* error);
 
@@ -72,10 +72,13 @@ public:
     // Whether the open file has been deleted since it was opened.
     [[nodiscard]] bool fileGone() const;
     [[nodiscard]] const std::string& path() const { return m_path; }
+    // Whether the last reopen() found the file held by another copy of the program.
+    [[nodiscard]] bool heldElsewhere() const { return m_heldElsewhere; }
     void close();
 
 private:
     int m_fd = -1;
+    bool m_heldElsewhere = false;
     std::string m_path;
 };
 

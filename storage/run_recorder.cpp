@@ -80,7 +80,12 @@ std::string RunRecorder::runOpened(const std::string& name) {
         return {};
     }
     std::string error;
-    return m_writer.reopen(name, &error) ? std::string() : stopped(error);
+    if (m_writer.reopen(name, &error)) {
+        return {};
+    }
+    // Another copy goes on in that file: the next screen starts a file of this copy's own,
+    // holding the whole history.
+    return m_writer.heldElsewhere() ? error : stopped(error);
 }
 
 std::vector<RunListing> listRuns(const std::string& folder) {

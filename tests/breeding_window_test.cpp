@@ -19,6 +19,8 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <memory>
 
 namespace vavivor {
 
@@ -253,17 +255,20 @@ private slots:
             connectHistory(window);
             connectRuns(window);
         };
-        WindowRig first(wire);
-        first.platform.random.queueDraws(3);
-        first.press("cmdZELMdraw");
-        first.press("cmdZELRdraw");
-        const HistoryState kept = first.window.state().history;
-
-        const std::string folder = first.folder.path().toStdString();
-        WindowRig second([&](MainWindow& window) {
+        const QTemporaryDir data; // yesterday's run, kept after its program has ended
+        const std::string folder = data.path().toStdString();
+        const auto inData = [&](MainWindow& window) {
             window.setProgramFolder(folder);
             wire(window);
-        });
+        };
+        auto first = std::make_unique<WindowRig>(inData);
+        first->platform.random.queueDraws(3);
+        first->press("cmdZELMdraw");
+        first->press("cmdZELRdraw");
+        const HistoryState kept = first->window.state().history;
+        first.reset();
+
+        WindowRig second(inData);
         second.trigger("mnuZELruns");
         auto* runs = second.window.findChild<EarlierRunsWindow*>();
         QVERIFY(runs != nullptr && runs->isVisible());

@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -39,10 +40,15 @@ void writeText(const std::string& path, const std::string& text) {
 
 // The logic rig keeping its run in a temporary runs folder.
 struct RunRig {
-    RunRig() { rig.services.runLog = &recorder; }
-    std::string runs() const { return folder.filePath("runs").toStdString(); }
+    // `data`: the data folder, when it must outlive the rig; else a temporary one.
+    explicit RunRig(std::string data = {})
+        : base(data.empty() ? folder.path().toStdString() : std::move(data)) {
+        rig.services.runLog = &recorder;
+    }
+    std::string runs() const { return base + "/runs"; }
 
     QTemporaryDir folder;
+    std::string base;
     LogicRig rig;
     RunRecorder recorder{[this] { return runs(); },
                          [] { return std::string("2026-12-06T10:15:30"); }};
@@ -65,55 +71,76 @@ void expectSameHistory(const HistoryState& read, const HistoryState& kept) {
 // ---------------------------------------------------------------- round trip
 
 TEST(RunFileTest, ABranchedRunReadsBackEntryForEntryWithItsCurrentScreen) {
-    RunRig r;
-    LogicRig& rig = r.rig;
-    EXPECT_FALSE(QDir(QString::fromStdString(r.runs())).exists()) << "made before any screen";
-    // Genes at both bounds, so that some mutant labels name a change that a bound stopped.
-    rig.setEditor(GeneSet{9, 1, 9, 1, 5, 5, 9, 1});
-    rig.platform.random.queueDraws(7);
-    breedMutations(rig.state, rig.services);
-    reviewMutations(rig.state, rig.services);
-    breedRelatives(rig.state, rig.services);
-    goBack(rig.state, rig.services);
-    goBack(rig.state, rig.services);
-    rig.platform.random.queueDraws(8);
-    breedMutations(rig.state, rig.services); // a second branch under the first screen
-    // A loaded record, and a screen that no builder draws: both keep what they show.
-    Screen record = reviewScreen(rig.state.genome.cellPos[3], rig.state.genome.cellPos);
-    record.recordNumber = 7;
-    record.store = "/home/someone/figures.zlr";
-    showLoadedRecord(rig.state, rig.services, record);
-    Screen odd = relativesScreen(GeneSet{2, 3, 4, 5, 6, 7, 8, 9});
-    odd.figures[3].label = "moved by hand";
-    odd.figures.pop_back();
-    recordScreen(rig.state, rig.services, odd);
-    showHistoryEntry(rig.state, rig.services, 2);
-    goBack(rig.state, rig.services);
+    const QTemporaryDir data;
+    std::string path;
+    HistoryState kept;
+    {
+        RunRig r(data.path().toStdString());
+        LogicRig& rig = r.rig;
+        EXPECT_FALSE(QDir(QString::fromStdString(r.runs())).exists()) << "made before any screen";
+        // Genes at both bounds, so that some mutant labels name a change that a bound stopped.
+        rig.setEditor(GeneSet{9, 1, 9, 1, 5, 5, 9, 1});
+        rig.platform.random.queueDraws(7);
+        breedMutations(rig.state, rig.services);
+        reviewMutations(rig.state, rig.services);
+        breedRelatives(rig.state, rig.services);
+        goBack(rig.state, rig.services);
+        goBack(rig.state, rig.services);
+        rig.platform.random.queueDraws(8);
+        breedMutations(rig.state, rig.services); // a second branch under the first screen
+        // A loaded record, and a screen that no builder draws: both keep what they show.
+        Screen record = reviewScreen(rig.state.genome.cellPos[3], rig.state.genome.cellPos);
+        record.recordNumber = 7;
+        record.store = "/home/someone/figures.zlr";
+        showLoadedRecord(rig.state, rig.services, record);
+        Screen odd = relativesScreen(GeneSet{2, 3, 4, 5, 6, 7, 8, 9});
+        odd.figures[3].label = "moved by hand";
+        odd.figures.pop_back();
+        recordScreen(rig.state, rig.services, odd);
+        showHistoryEntry(rig.state, rig.services, 2);
+        goBack(rig.state, rig.services);
 
-    const RunFileRead read = readRunFile(r.recorder.path());
-    ASSERT_TRUE(read.run) << read.error;
-    EXPECT_EQ(read.run->started, "2026-12-06T10:15:30");
-    EXPECT_EQ(r.recorder.path(), r.runs() + "/run-2026-12-06T10-15-30.vrun");
-    expectSameHistory(read.run->history, rig.state.history);
-    EXPECT_TRUE(rig.platform.dialogs.messages().empty());
+        const RunFileRead read = readRunFile(r.recorder.path());
+        ASSERT_TRUE(read.run) << read.error;
+        EXPECT_EQ(read.run->started, "2026-12-06T10:15:30");
+        EXPECT_EQ(r.recorder.path(), r.runs() + "/run-2026-12-06T10-15-30.vrun");
+        expectSameHistory(read.run->history, rig.state.history);
+        EXPECT_TRUE(rig.platform.dialogs.messages().empty());
+        path = r.recorder.path();
+        kept = rig.state.history;
+
+        // Another copy that opens the run while this one still writes it breeds on in a file of
+        // its own, which holds the whole history.
+        RunRig other(r.base);
+        ASSERT_TRUE(openRun(other.rig.state, other.rig.services, path));
+        EXPECT_EQ(other.rig.platform.dialogs.messages().size(), 1U);
+        other.rig.platform.random.queueDraws(9);
+        breedMutations(other.rig.state, other.rig.services);
+        ASSERT_NE(other.recorder.path(), path);
+        const RunFileRead own = readRunFile(other.recorder.path());
+        ASSERT_TRUE(own.run) << own.error;
+        expectSameHistory(own.run->history, other.rig.state.history);
+    }
 
     // Opened again in a fresh program, the run goes on in its own file.
-    RunRig again;
-    ASSERT_TRUE(openRun(again.rig.state, again.rig.services, r.recorder.path()));
-    EXPECT_EQ(again.rig.controls.shownGenes, rig.state.history.entry(1).screen.central);
+    RunRig again(data.path().toStdString());
+    ASSERT_TRUE(openRun(again.rig.state, again.rig.services, path));
+    EXPECT_EQ(again.rig.controls.shownGenes, kept.entry(1).screen.central);
     again.rig.platform.random.queueDraws(9);
     breedMutations(again.rig.state, again.rig.services);
-    EXPECT_EQ(again.recorder.path(), r.recorder.path());
-    const RunFileRead grown = readRunFile(r.recorder.path());
+    EXPECT_EQ(again.recorder.path(), path);
+    const RunFileRead grown = readRunFile(path);
     ASSERT_TRUE(grown.run) << grown.error;
     expectSameHistory(grown.run->history, again.rig.state.history);
-    EXPECT_EQ(grown.run->history.entry(rig.state.history.size()).parent, 1);
+    EXPECT_EQ(grown.run->history.entry(kept.size()).parent, 1);
 }
 
 // ---------------------------------------------------------------- damage
 
 TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
-    RunRig r;
+    const QTemporaryDir data;
+    auto first = std::make_unique<RunRig>(data.path().toStdString());
+    RunRig& r = *first;
     for (unsigned seed = 1; seed <= 3; ++seed) {
         r.rig.platform.random.queueDraws(seed);
         breedMutations(r.rig.state, r.rig.services);
@@ -151,8 +178,10 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
                                     "nor a move.");
 
     // A run whose last line was cut short goes on after the screens before it.
+    const std::string runs = r.runs();
+    first.reset(); // the copy that wrote it has ended
     writeText(path, whole.substr(0, whole.size() - 40));
-    RunRig again;
+    RunRig again(data.path().toStdString());
     ASSERT_TRUE(openRun(again.rig.state, again.rig.services, path));
     again.rig.platform.random.queueDraws(4);
     breedMutations(again.rig.state, again.rig.services);
@@ -161,13 +190,13 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
     expectSameHistory(read.run->history, again.rig.state.history);
 
     // The list shows the damaged file after the good ones, and Open names the reason.
-    writeText(r.runs() + "/run-2027-01-01T00-00-00.vrun", broken);
-    const std::vector<RunListing> runs = listRuns(r.runs());
-    ASSERT_EQ(runs.size(), 2U);
-    EXPECT_EQ(runs[0].screens, 3);
-    EXPECT_NE(runs[1].error.find("is damaged: line 4"), std::string::npos);
-    EXPECT_FALSE(openRun(again.rig.state, again.rig.services, runs[1].path));
-    EXPECT_EQ(again.rig.platform.dialogs.messages().back(), runs[1].error);
+    writeText(runs + "/run-2027-01-01T00-00-00.vrun", broken);
+    const std::vector<RunListing> listed = listRuns(runs);
+    ASSERT_EQ(listed.size(), 2U);
+    EXPECT_EQ(listed[0].screens, 3);
+    EXPECT_NE(listed[1].error.find("is damaged: line 4"), std::string::npos);
+    EXPECT_FALSE(openRun(again.rig.state, again.rig.services, listed[1].path));
+    EXPECT_EQ(again.rig.platform.dialogs.messages().back(), listed[1].error);
     EXPECT_EQ(again.rig.state.history.size(), 3);
 }
 
