@@ -53,7 +53,8 @@ int runLineage(const CliOptions& options, std::ostream& out, std::ostream& err) 
                               [&](std::ostream& s) { writeGenesLines(steps, s); });
     }
     const QString heading = lineageHeading(
-        steps, QStringLiteral("run of %1").arg(QString::fromStdString(read.run->started)));
+        steps, QStringLiteral("run of %1")
+                   .arg(QString::fromStdString(read.run->started).replace(u'T', u' ')));
     return writeWhole(options.output, err, [&](const std::string& file, std::string* reason) {
         QString error;
         const QString name = QString::fromStdString(file);
