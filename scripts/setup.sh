@@ -11,7 +11,7 @@ packages=(
     clang libclang-rt-dev clang-format
     fonts-liberation fonts-dejavu-core
     xvfb xauth x11-utils poppler-utils imagemagick
-    appstream dpkg-dev lintian desktop-file-utils shared-mime-info xdg-utils bash-completion
+    appstream dpkg-dev file lintian desktop-file-utils shared-mime-info xdg-utils bash-completion
 )
 
 missing=()
