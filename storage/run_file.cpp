@@ -450,12 +450,17 @@ bool RunFileWriter::append(const std::string& line, std::string* error) {
         *error = "Could not write the run file " + m_path + ": it is not open.";
         return false;
     }
+    const off_t before = ::lseek(m_fd, 0, SEEK_END);
     int reason = 0;
     writeAll(m_fd, line.data(), line.size(), &reason);
     if (reason == 0 && ::fdatasync(m_fd) != 0) {
         reason = errno;
     }
     if (reason != 0) {
+        // The part of the line that the disk took goes again: the file is as it was.
+        if (before >= 0 && ::ftruncate(m_fd, before) == 0) {
+            static_cast<void>(::fdatasync(m_fd));
+        }
         *error = systemFailure("write", m_path, reason);
         return false;
     }

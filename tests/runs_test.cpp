@@ -6,6 +6,7 @@
 #include "breeding/selection.h"
 #include "storage/run_file.h"
 #include "storage/run_recorder.h"
+#include "support/file_limit.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
@@ -213,6 +214,19 @@ TEST(RunFileTest, ARunThatCannotBeWrittenSaysSoOnceAndBreedingGoesOn) {
     EXPECT_EQ(r.rig.platform.dialogs.messages()[0],
               "Could not make the runs folder " + r.runs() +
                   ". The run is kept up to the screen before; breeding goes on.");
+
+    // A disk that fills up in the middle of a screen's line: the line goes again.
+    RunRig full;
+    const std::string said = underFileSizeLimit(6000, [&] {
+        for (unsigned seed = 1; seed <= 20 && full.rig.platform.dialogs.messages().empty();
+             ++seed) {
+            full.rig.platform.random.queueDraws(seed);
+            breedMutations(full.rig.state, full.rig.services);
+        }
+        return full.rig.platform.dialogs.messages().at(0) + "|" + readText(full.recorder.path());
+    });
+    EXPECT_NE(said.find("File too large. The run is kept"), std::string::npos) << said;
+    EXPECT_TRUE(said.ends_with("\n")) << "a line cut short was left";
 }
 
 // ---------------------------------------------------------------- a run stopped at once
