@@ -29,15 +29,6 @@ Services onPage(LogicRig& rig, PrinterPage& page) {
                     rig.controls};
 }
 
-TEST(QtPrinterPageTest, AFileThatCannotBeWrittenIsAFailureAndTheNextDocumentStartsAfresh) {
-    QtPrinterPage page(QStringLiteral("/nonexistent-folder/for/sure/page.pdf"));
-    page.printText("VAVIVOR", true);
-    EXPECT_FALSE(page.endDoc());
-    EXPECT_NE(page.failure().find("/nonexistent-folder/for/sure/page.pdf"), std::string::npos);
-    EXPECT_EQ(page.pageNumber(), 1);
-    EXPECT_EQ(page.currentY(), 0);
-}
-
 // Without a printer a document that the disk takes only in part fails with the system's reason
 // and leaves no file, whole or in part.
 TEST(QtPrinterPageTest, WithoutAPrinterADocumentIsWrittenWholeOrNotAtAll) {

@@ -130,25 +130,20 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
     EXPECT_EQ(screensOf(whole.substr(0, whole.size() - 40)), 2);
     EXPECT_EQ(screensOf(whole + "{\"entry\":3,\"par\n"), 3);
 
-    const auto errorOf = [&](const std::string& text) { return parseRunText(text, path).error; };
-    EXPECT_EQ(errorOf("PK\x03\x04 garbage\n"),
-              "The file " + path +
-                  " is not a Vavivor run file: it does not begin with a run header, or it was "
-                  "cut short before its first screen.");
+    const auto says = [&](const std::string& text, const std::string& reason) {
+        const std::string error = parseRunText(text, path).error;
+        EXPECT_NE(error.find(path + reason), std::string::npos) << error;
+    };
+    says("PK\x03\x04 garbage\n", " is not a Vavivor run file");
     std::string newer = whole;
     newer.replace(newer.find("\"version\":1"), 11, "\"version\":99");
-    EXPECT_EQ(errorOf(newer), "The run file " + path +
-                                  " was written by a newer Vavivor (run file version 99); this one "
-                                  "reads version 1 only.");
+    says(newer, " was written by a newer Vavivor (run file version 99)");
     std::string broken = whole;
     broken.insert(lastLine, "not json\n");
-    EXPECT_EQ(errorOf(broken),
-              "The run file " + path + " is damaged: line 4 is not a JSON object.");
+    says(broken, " is damaged: line 4 is not a JSON object.");
     std::string skipped = whole;
     skipped.erase(skipped.find('\n') + 1, lastLine - skipped.find('\n') - 1);
-    EXPECT_EQ(errorOf(skipped), "The run file " + path +
-                                    " is damaged: line 2 is neither the next screen of the run "
-                                    "nor a move.");
+    says(skipped, " is damaged: line 2 is neither the next screen of the run nor a move.");
 
     // A run whose last line was cut short goes on after the screens before it.
     writeText(path, whole.substr(0, whole.size() - 40));
@@ -181,9 +176,8 @@ TEST(RunFileTest, ARunThatCannotBeWrittenSaysSoOnceAndBreedingGoesOn) {
     }
     EXPECT_EQ(r.rig.state.history.size(), 3);
     ASSERT_EQ(r.rig.platform.dialogs.messages().size(), 1U);
-    EXPECT_EQ(r.rig.platform.dialogs.messages()[0],
-              "Could not make the runs folder " + r.runs() +
-                  ". The run is kept up to the screen before; breeding goes on.");
+    EXPECT_TRUE(r.rig.platform.dialogs.messages()[0].starts_with("Could not make the runs folder " +
+                                                                 r.runs()));
 }
 
 // ---------------------------------------------------------------- a run stopped at once

@@ -123,10 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
                                "\xEF\xBB\xBF"
                                "2 2\r\n\"\\def-store.zld\"\r\n\"/home/frédéric.zlr\"\r\n",
                                "/home/frédéric.zlr"},
-                      ListCase{"empty", "", ""},
                       ListCase{"current_out", "2 3\r\n\"\\def-store.zld\"\r\n\"/a.zlr\"\r\n", ""},
                       ListCase{"too_few", "3 1\r\n\"\\def-store.zld\"\r\n\"/a.zlr\"\r\n", ""},
-                      ListCase{"unquoted", "2 1\r\n\"\\def-store.zld\"\r\n/a.zlr\r\n", ""},
                       ListCase{"beyond_16_bit", "40000 1\r\n\"\\def-store.zld\"\r\n", ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
