@@ -160,7 +160,6 @@ private slots:
         QTest::addColumn<QList<int>>("records");
         QTest::newRow("lower case") << "tree" << QList<int>{1, 3};
         QTest::newRow("accent") << "écl" << QList<int>{5};
-        QTest::newRow("only the description") << "5" << QList<int>{4};
         QTest::newRow("deleted records stay out") << "pine" << QList<int>{};
     }
     void filterNarrowsTheList() {

@@ -6,10 +6,10 @@
 #include "breeding/selection.h"
 #include "storage/run_file.h"
 #include "storage/run_recorder.h"
+#include "storage_fakes.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <array>
 #include <csignal>
@@ -24,18 +24,6 @@ extern char** environ;
 
 namespace vavivor {
 namespace {
-
-std::string readText(const std::string& path) {
-    QFile file(QString::fromStdString(path));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll().toStdString();
-}
-
-void writeText(const std::string& path, const std::string& text) {
-    QFile file(QString::fromStdString(path));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text.data(), static_cast<qint64>(text.size()));
-}
 
 // The logic rig keeping its run in a temporary runs folder.
 struct RunRig {
@@ -119,7 +107,7 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
         breedMutations(r.rig.state, r.rig.services);
     }
     const std::string path = r.recorder.path();
-    const std::string whole = readText(path);
+    const std::string whole = fileBytes(path).toStdString();
     const std::size_t lastLine = whole.rfind('\n', whole.size() - 2) + 1;
     const auto screensOf = [&](const std::string& text) {
         const RunFileRead read = parseRunText(text, path);
@@ -146,7 +134,7 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
     says(skipped, " is damaged: line 2 is neither the next screen of the run nor a move.");
 
     // A run whose last line was cut short goes on after the screens before it.
-    writeText(path, whole.substr(0, whole.size() - 40));
+    writeBytes(path, QByteArray::fromStdString(whole.substr(0, whole.size() - 40)));
     RunRig again;
     ASSERT_TRUE(openRun(again.rig.state, again.rig.services, path));
     again.rig.platform.random.queueDraws(4);
@@ -156,7 +144,7 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
     expectSameHistory(read.run->history, again.rig.state.history);
 
     // The list shows the damaged file after the good ones, and Open names the reason.
-    writeText(r.runs() + "/run-2027-01-01T00-00-00.vrun", broken);
+    writeBytes(r.runs() + "/run-2027-01-01T00-00-00.vrun", QByteArray::fromStdString(broken));
     const std::vector<RunListing> runs = listRuns(r.runs());
     ASSERT_EQ(runs.size(), 2U);
     EXPECT_EQ(runs[0].screens, 3);
@@ -168,7 +156,7 @@ TEST(RunFileTest, DamageIsToldApartFromALastLineThatTheStopCutShort) {
 
 TEST(RunFileTest, ARunThatCannotBeWrittenSaysSoOnceAndBreedingGoesOn) {
     RunRig r;
-    writeText(r.runs(), "a file where the runs folder should be");
+    writeBytes(r.runs(), "a file where the runs folder should be");
     for (unsigned seed = 1; seed <= 3; ++seed) {
         r.rig.platform.random.queueDraws(seed);
         breedMutations(r.rig.state, r.rig.services);
