@@ -77,8 +77,6 @@ private slots:
         QTest::newRow("empty area") << true << false << "a.svg" << 0 << "The picture area is empty";
         QTest::newRow("other extension, then cancel")
             << false << false << "a.jpg" << 2 << "Please end the name %1/a.jpg";
-        QTest::newRow("no folder")
-            << false << false << "missing/a.svg" << 1 << "Could not write %1/missing/a.svg: ";
     }
     void exportSavesThePictureAsShown() {
         QFETCH(bool, fullScreen);

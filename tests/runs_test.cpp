@@ -7,20 +7,12 @@
 #include "storage/run_file.h"
 #include "storage/run_recorder.h"
 #include "storage_fakes.h"
+#include "support/child_output.h"
 #include "support/logic_rig.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <array>
-#include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <map>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace vavivor {
 namespace {
@@ -173,31 +165,12 @@ TEST(RunFileTest, ARunThatCannotBeWrittenSaysSoOnceAndBreedingGoesOn) {
 TEST(RunFileTest, EveryScreenRecordedBeforeTheProgramIsKilledIsKept) {
     QTemporaryDir folder;
     const std::string runs = folder.filePath("runs").toStdString();
-    int out[2];
-    ASSERT_EQ(pipe2(out, O_CLOEXEC), 0);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    std::array<std::string, 3> args{VAVIVOR_RUN_BREEDER, runs, "100000"};
-    std::array<char*, 4> argv{args[0].data(), args[1].data(), args[2].data(), nullptr};
-    pid_t pid = -1;
-    ASSERT_EQ(posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
     // Killed while it breeds, after some screens.
-    std::string text;
-    char buffer[4096];
-    while (std::count(text.begin(), text.end(), '\n') < 40) {
-        const ssize_t got = read(out[0], buffer, sizeof buffer);
-        ASSERT_GT(got, 0);
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    ::kill(pid, SIGKILL);
-    for (ssize_t got = 0; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
-        text.append(buffer, static_cast<std::size_t>(got));
-    }
-    close(out[0]);
-    waitpid(pid, nullptr, 0);
+    const ChildOutput breeder({VAVIVOR_RUN_BREEDER, runs, "100000"});
+    std::string text = breeder.read(40);
+    ASSERT_GE(std::count(text.begin(), text.end(), '\n'), 40) << "it ended by itself";
+    breeder.kill();
+    text += breeder.read();
 
     const std::vector<RunListing> listed = listRuns(runs);
     ASSERT_EQ(listed.size(), 1U);

@@ -84,7 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, DescriptionTest,
     ::testing::Values(
         DescriptionCase{"accents_count_once", {"éééééééééééééééééééé"}, "éééééééééééééééééééé", ""},
-        DescriptionCase{"empty", {""}, "", ""},
         DescriptionCase{
             "outside_code_page", {"Łódź", "Lodz €"}, "Lodz €              ", "cannot hold \"Ł\""},
         DescriptionCase{"too_long_then_cancel",
