@@ -231,13 +231,6 @@ private slots:
         }
         QCOMPARE(second.editorGenes(), kept.entry(1).screen.central);
         QVERIFY(second.window.commands().back->isEnabled());
-
-        // Breeding on goes on in the run opened, in its own file.
-        second.platform.random.queueDraws(4);
-        second.press("cmdZELMdraw");
-        const std::vector<RunListing> listed = listRuns(folder + "/runs");
-        QCOMPARE(listed.size(), std::size_t{1});
-        QCOMPARE(listed[0].screens, 3);
     }
 };
 

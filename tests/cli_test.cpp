@@ -13,7 +13,6 @@
 #include "support/logic_rig.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -149,19 +148,6 @@ TEST(BreedingCliTest, EachFigureIsDrawnInsideItsCell) {
     }
 }
 
-TEST(BreedingCliTest, OneNumberedFileForEachFullScreenFigure) {
-    QTemporaryDir dir;
-    const std::string full = dir.filePath("fig.svg").toStdString();
-    ASSERT_EQ(run("relatives --layout full --format svg -o " + full + kFives).status, kExitOk);
-    const QStringList files = QDir(dir.path()).entryList({"fig*"}, QDir::Files, QDir::Name);
-    ASSERT_EQ(files.size(), 17);
-    EXPECT_EQ(files.last(), "fig-17.svg");
-    const QByteArray second = fileBytes(dir.filePath("fig-02.svg").toStdString());
-    EXPECT_TRUE(second.contains("G1 +1"));
-    EXPECT_FALSE(second.contains("Orig.")) << "one figure per file";
-    EXPECT_EQ(numberedPath("out.d/fig", 2), "out.d/fig-02");
-}
-
 // ---------------------------------------------------------------- storage files and failures
 
 // A storage file with a single figure, a deleted record, a sequence, a damaged record and part
@@ -215,7 +201,7 @@ TEST_F(StorageCliTest, CatalogueAndExportReadTheRecordsAsTheWindowsDo) {
 
 // A run file written as the window writes it: a relatives screen, the relative G3 -1 picked from
 // it, a chain of mutants from that, then Back to the second screen, which is current when the run
-// ends. The lineage follows the current screen, as lines and as a GIF.
+// ends. The lineage follows the current screen.
 TEST(LineageCliTest, TheLineageOfTheRunsCurrentScreenInEachFormat) {
     const QTemporaryDir dir;
     const std::string runFile = dir.filePath("run.vrun").toStdString();
@@ -245,10 +231,6 @@ TEST(LineageCliTest, TheLineageOfTheRunsCurrentScreenInEachFormat) {
     const Result genes = run("lineage " + runFile);
     EXPECT_EQ(genes.status, kExitOk) << genes.err;
     EXPECT_EQ(genes.out, "1\tstart\t5 5 5 5 5 5 5 5\n2\tpicked from relatives\t5 5 4 5 5 5 5 5\n");
-
-    const QString gif = dir.filePath("l.gif");
-    ASSERT_EQ(run("lineage " + runFile + " --format gif -o " + gif.toStdString()).status, kExitOk);
-    EXPECT_EQ(QImageReader(gif).imageCount(), 2);
 }
 
 struct FailureCase {
@@ -281,7 +263,6 @@ TEST_P(CliFailureTest, OneLineOnStandardErrorAndNothingWritten) {
 const FailureCase kUsage[] = {
     {"", kExitUsage, ""},
     {"paint" + kFives, kExitUsage, "paint"},
-    {"render --seed 3" + kFives, kExitUsage, "seed"},
     {"mutations" + kFives, kExitUsage, "seed"},
     {"print-catalogue --all %1 -o OUT", kExitUsage, ""},
     {"export %1 0", kExitUsage, "RECORD"},

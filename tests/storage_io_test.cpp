@@ -76,7 +76,6 @@ TEST(StoreFileTest, DeletingChangesTheFlagOnly) {
 TEST(StoreListFormatTest, FirstLineUsesPrintZonesOfFourteenColumnsAndEntriesAreQuoted) {
     // Each number between its sign place and a blank; the second zone starts at column 15.
     EXPECT_EQ(storeListFirstLine(1, 1), " 1" + std::string(13, ' ') + "1 ");
-    EXPECT_EQ(storeListFirstLine(32767, 32767), " 32767" + std::string(9, ' ') + "32767 ");
     // Written as UTF-8 without a byte order mark, and read back as such.
     const std::vector<std::string> entries{"\\def-store.zld", "/home/u/a ß.zlr"};
     const std::string text = formatStoreList(2, 1, entries);

@@ -46,11 +46,8 @@ public:
     std::string read(long lines = -1) const {
         std::string text;
         std::array<char, 4096> buffer{};
-        while (lines < 0 || std::count(text.begin(), text.end(), '\n') < lines) {
-            const ssize_t got = ::read(m_out, buffer.data(), buffer.size());
-            if (got <= 0) {
-                break;
-            }
+        for (ssize_t got = 0; (lines < 0 || std::count(text.begin(), text.end(), '\n') < lines) &&
+                              (got = ::read(m_out, buffer.data(), buffer.size())) > 0;) {
             text.append(buffer.data(), static_cast<std::size_t>(got));
         }
         if (lines < 0) {
