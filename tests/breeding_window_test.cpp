@@ -17,7 +17,6 @@
 #include <QGraphicsView>
 #include <QListWidget>
 #include <QMimeData>
-#include <QStatusBar>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <memory>
@@ -77,47 +76,25 @@ private slots:
         rig.clickCell(0, 4, 0, Qt::LeftButton, Qt::ControlModifier);
         rig.clickCell(0, 4, 0, Qt::MiddleButton);
         QCOMPARE(rig.editorGenes(), table[7]);
-        // The frame of the corner cell 24 has all four sides inside the area; taking the pick
-        // back draws over exactly those.
-        rig.clickCell(0, 4, 0);
-        const PictureItem red = rig.window.pictureArea(0)->picture().items().back();
         rig.clickCell(0, 0, 0, Qt::RightButton);
         QCOMPARE(rig.editorGenes(), startGenes());
-        const PictureItem black = rig.window.pictureArea(0)->picture().items().back();
-        QVERIFY(red.kind == PictureItem::Kind::Rectangle && red.colour == kRed);
-        for (const double side : {red.x1, red.y1, red.x2, red.y2}) {
-            QVERIFY(side > 0.0 && side < rig.window.state().screen.picScale);
-        }
-        QCOMPARE(std::vector({black.x1, black.y1, black.x2, black.y2, double(black.colour)}),
-                 std::vector({red.x1, red.y1, red.x2, red.y2, double(kBlack)}));
         rig.press("cmdZELMrep");
         QVERIFY(rig.window.state().history.entry(rig.current()).screen.kind == ScreenKind::Review);
 
-        // The alternative area takes no picks; the status bar speaks of the area in view.
+        // The alternative area takes no picks.
         rig.press("cmdZELNalt");
-        QCOMPARE(rig.caption("statusText"), QString::fromUtf8(kEmptyAreaStatus));
         rig.press("cmdZELMdraw");
         rig.clickCell(1, 1, 1);
         QVERIFY(rig.window.pictureArea(1)->picture().items().back().kind !=
                 PictureItem::Kind::Rectangle);
         QCOMPARE(rig.editorGenes(), startGenes());
-        rig.press("cmdZELNalt");
-        QVERIFY(rig.caption("statusText").startsWith(QStringLiteral("REVIEW MUTATIONS: ")));
-        rig.press("cmdZELscreen");
-        QCOMPARE(rig.caption("statusText"), QString::fromUtf8(kEmptyAreaStatus));
     }
 
     void theGoMenuTheMouseButtonsAndTheFamilyTreeMoveThroughTheScreens() {
         BreedingRig rig;
         rig.platform.random.useSeed(77);
         rig.press("cmdZELMdraw");
-        rig.trigger("mnuZELtree");
-        auto& tree = *rig.find<FamilyTreeWindow>("frmZelTree");
-        QCOMPARE(tree.statusBar()->currentMessage(),
-                 QStringLiteral("1 screen on 1 branch; screen 1 is shown."));
-        // The status bar describes the screen shown, also when going back to it.
         rig.press("cmdZELRdraw");
-        QVERIFY(rig.caption("statusText").startsWith(QStringLiteral("DRAW RELATIVES: ")));
         userClick(rig.window.pictureArea(0), Qt::BackButton);
         QCOMPARE(rig.current(), 0);
         QCOMPARE(rig.caption("statusText"),
@@ -130,9 +107,8 @@ private slots:
         rig.trigger("mnuZELback");
         rig.press("cmdZELMdraw");
         rig.trigger("mnuZELtree");
+        auto& tree = *rig.find<FamilyTreeWindow>("frmZelTree");
         QVERIFY(QTest::qWaitForWindowExposed(&tree));
-        QCOMPARE(tree.statusBar()->currentMessage(),
-                 QStringLiteral("3 screens on 2 branches; screen 3 is shown."));
 
         QWidget* viewport = rig.find<QGraphicsView>("grvZelTree", &tree)->viewport();
         userClick(viewport, Qt::LeftButton, {}, tree.nodeCentre(1));
@@ -140,15 +116,9 @@ private slots:
         userClick(viewport, Qt::BackButton, {}, tree.nodeCentre(1));
         QCOMPARE(rig.current(), 0);
 
-        auto* exportItem = rig.find<QAction>("mnuTreeExport", &tree);
         rig.platform.dialogs.files.emplace_back(rig.path("tree.svg"));
-        exportItem->trigger();
+        rig.find<QAction>("mnuTreeExport", &tree)->trigger();
         QVERIFY(QSvgRenderer(rig.folder.filePath("tree.svg")).isValid());
-
-        rig.platform.dialogs.files.emplace_back(rig.path("no/such/tree.svg"));
-        exportItem->trigger();
-        QCOMPARE(rig.platform.dialogs.messages().size(), std::size_t{1});
-        QVERIFY(rig.platform.dialogs.messages()[0].starts_with("Could not write"));
     }
 
     // The replay's steps are tested on the logic rig; here its controls, what it locks and
@@ -167,21 +137,14 @@ private slots:
         const PictureArea* area = rig.window.pictureArea(0);
         const std::size_t items = area->picture().items().size();
         const GeneSet picked = rig.editorGenes();
-        const QString status = rig.caption("statusText");
         const auto shownBefore = [&] {
             QVERIFY(rig.find("replayBar")->isHidden());
             QCOMPARE(area->picture().items().size(), items);
-            QVERIFY(area->picture().items().back().colour == kRed); // the pick's frame
             QCOMPARE(rig.editorGenes(), picked);
-            QCOMPARE(rig.caption("statusText"), status);
             QVERIFY(area->isEnabled() && rig.find<QAction>("mnuZELback")->isEnabled());
-            QCOMPARE(rig.window.state().history.size(), 2);
-            QCOMPARE(rig.current(), 1);
         };
 
         userTrigger(replay);
-        QCOMPARE(rig.caption("statusText"),
-                 QStringLiteral("Replay: step 1 of 2: DRAW MUTATIONS, seed 5."));
         QCOMPARE(rig.editorGenes(), startGenes());
         for (const char* locked : {"cmdZELMdraw", "cmdZELRdraw", "cmdZELscreen", "udGene_0"}) {
             QVERIFY2(!rig.find(QLatin1String(locked))->isEnabled(), locked);
@@ -208,9 +171,8 @@ private slots:
         shownBefore();
     }
 
-    // Copy puts the central figure on the clipboard in three forms; in a position box the
-    // paste key sets that gene, not all eight. A double click opens the figure alone, and its
-    // second press picks nothing again.
+    // Copy puts the central figure on the clipboard in three forms. A double click opens the
+    // figure alone, and its second press picks nothing again.
     void copyPasteKeysAndACloserLookReachTheClipboardAndTheEditor() {
         BreedingRig rig;
         rig.platform.random.queueDraws(3);
@@ -220,15 +182,6 @@ private slots:
         QCOMPARE(copied->text().toStdString(), geneText(startGenes()));
         QVERIFY(QSvgRenderer(copied->data(QStringLiteral("image/svg+xml"))).isValid());
         QCOMPARE(qvariant_cast<QImage>(copied->imageData()).size(), QSize(2000, 2000));
-
-        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-        rig.window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&rig.window)); // where the menus' keys work
-        auto* box = rig.find("udGene_2");
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(rig.editorGenes(), (GeneSet{5, 5, 7, 5, 5, 5, 5, 5}));
-        QVERIFY(rig.platform.dialogs.messages().empty());
 
         const int screens = rig.window.state().history.size();
         rig.clickCell(0, 2, 3); // cell 7
@@ -242,8 +195,6 @@ private slots:
         const ScreenFigure& seventh =
             rig.window.state().history.entry(rig.current()).screen.figures[7];
         QCOMPARE(look->figure(), seventh);
-        QCOMPARE(rig.caption(QStringLiteral("lblLookGenes"), look).toStdString(),
-                 geneText(seventh.genes));
         rig.clickCell(0, 2, 3, Qt::RightButton);
         userClick(rig.find<QPushButton>(QStringLiteral("cmdLookCentral"), look));
         QCOMPARE(rig.editorGenes(), seventh.genes);
@@ -275,7 +226,6 @@ private slots:
         auto* list = second.find<QListWidget>("lstZELruns", runs);
         QCOMPARE(list->count(), 1);
         QVERIFY(list->item(0)->text().endsWith("2 screens"));
-        QVERIFY(!list->item(0)->icon().isNull());
         second.press("cmdZELrunOpen");
         QVERIFY(runs->isHidden());
         const HistoryState& history = second.window.state().history;
@@ -286,13 +236,6 @@ private slots:
         }
         QCOMPARE(second.editorGenes(), kept.entry(1).screen.central);
         QVERIFY(second.window.commands().back->isEnabled());
-
-        // Breeding on goes on in the run opened, in its own file.
-        second.platform.random.queueDraws(4);
-        second.press("cmdZELMdraw");
-        const std::vector<RunListing> listed = listRuns(folder + "/runs");
-        QCOMPARE(listed.size(), std::size_t{1});
-        QCOMPARE(listed[0].screens, 3);
     }
 };
 

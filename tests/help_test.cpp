@@ -1,7 +1,5 @@
 #include "platform/help_window.h"
 #include "platform/program_folder.h"
-#include "platform/qt_help_viewer.h"
-#include "support/modal_answers.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +7,6 @@
 #include <QHelpEngineCore>
 #include <QHelpLink>
 #include <QImage>
-#include <QMessageBox>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,72 +62,6 @@ private slots:
                          qPrintable(target.toString()));
             }
         }
-    }
-
-    // One window, on the view or the topic asked for; an unknown topic shows the contents.
-    void viewerOpensOneWindowOnTheRequestedViewOrTopic() {
-        QtHelpViewer viewer;
-        viewer.showHelp(kCollection.toStdString(), HelpView::Contents);
-        HelpWindow* window = viewer.window();
-        QVERIFY(window && window->isVisible());
-        QCOMPARE(window->currentPage().fileName(), QStringLiteral("index.html"));
-        viewer.showHelp(kCollection.toStdString(), HelpView::Find);
-        QCOMPARE(viewer.window(), window);
-        QCOMPARE(window->currentView(), HelpView::Find);
-        viewer.showTopic(kCollection.toStdString(), 113);
-        QCOMPARE(viewer.window(), window);
-        QCOMPARE(window->currentPage().toString().section('/', -1), "genes.html#gene4");
-        viewer.showTopic(kCollection.toStdString(), 999);
-        QCOMPARE(window->currentView(), HelpView::Contents);
-    }
-
-    // A help file that holds no help or cannot be read is named with the reason, and left
-    // alone; one found nowhere is named with every folder looked in, in the order of the lookup,
-    // a folder looked in twice once (a portable copy keeps its data beside the program).
-    void unusableOrMissingHelpIsReportedAndNoWindowOpens() {
-        QTemporaryDir folder;
-        const QString garbage = folder.filePath(QStringLiteral("garbage.qhc"));
-        QFile file(garbage);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("no help\n") == 8);
-        file.close();
-        const QString unreadable = folder.filePath(QStringLiteral("folder.qhc"));
-        QVERIFY(QDir().mkdir(unreadable));
-        const QString bin = folder.filePath(QStringLiteral("bin"));
-        const QString share = folder.filePath(QStringLiteral("share/vavivor"));
-        const QString data = folder.filePath(QStringLiteral("data"));
-        QVERIFY(QDir().mkdir(data));
-        // The path given, or (empty) the one looked up from the data folder `from`.
-        const struct {
-            QString path;
-            QString from;
-            QString says;
-        } cases[] = {
-            {garbage, {}, garbage + " holds no help"},
-            {unreadable, {}, unreadable + " cannot be read"},
-            {{},
-             data,
-             QStringLiteral("The help file ZelHelp.qhc was not found in %1, %2 or %3.")
-                 .arg(data, bin, share)},
-            {{},
-             bin,
-             QStringLiteral("The help file ZelHelp.qhc was not found in %1 or %2.")
-                 .arg(bin, share)},
-        };
-        QtHelpViewer viewer;
-        for (const auto& c : cases) {
-            QString message;
-            answerModals({[&message](QWidget* box) {
-                message = qobject_cast<QMessageBox*>(box)->text();
-                qobject_cast<QMessageBox*>(box)->accept();
-            }});
-            viewer.showHelp(c.path.isEmpty()
-                                ? helpFilePathFor(c.from.toStdString(), bin.toStdString())
-                                : c.path.toStdString(),
-                            HelpView::Contents);
-            QVERIFY2(message.contains(c.says), qPrintable(message));
-        }
-        QVERIFY(!viewer.window());
-        QCOMPARE(QFileInfo(garbage).size(), 8);
     }
 
     // The figures outlive the build folder: although it holds the help, the program folder is

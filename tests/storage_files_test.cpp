@@ -69,11 +69,6 @@ INSTANTIATE_TEST_SUITE_P(
                                       ASSERT_EQ(mkfifo(list.c_str(), 0600), 0);
                                   },
                                   "it is not a plain file"},
-                      OddListCase{"link_to_dev_zero",
-                                  [](const std::string& list) {
-                                      ASSERT_EQ(symlink("/dev/zero", list.c_str()), 0);
-                                  },
-                                  "it is not a plain file"},
                       OddListCase{"longer_than_any_list",
                                   [](const std::string& list) {
                                       writeBytes(list, "1 1\r\n\"\\def-store.zld\"\r\n");

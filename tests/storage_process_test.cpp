@@ -1,58 +1,27 @@
 #include "storage/store_file.h"
 #include "storage_fakes.h"
+#include "support/child_output.h"
 
 #include <QTemporaryDir>
 #include <array>
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
-#include <gtest/gtest.h>
 #include <map>
 #include <random>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace vavivor {
 namespace {
 
-// A copy of the program saving `count` records into `file`, as store_saver does, with its
-// standard output in a pipe.
-class Saver {
-public:
-    Saver(const std::string& file, int count, const std::string& name) {
-        int out[2];
-        EXPECT_EQ(pipe2(out, O_CLOEXEC), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        std::array<std::string, 4> args{VAVIVOR_STORE_SAVER, file, std::to_string(count), name};
-        std::array<char*, 5> argv{args[0].data(), args[1].data(), args[2].data(), args[3].data(),
-                                  nullptr};
-        EXPECT_EQ(posix_spawn(&m_pid, argv[0], &actions, nullptr, argv.data(), environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        m_out = out[0];
-    }
-    Saver(const Saver&) = delete;
-    Saver& operator=(const Saver&) = delete;
-    ~Saver() { close(m_out); }
-
-    void kill() const { ::kill(m_pid, SIGKILL); }
+// A copy of the program saving `count` records into `file`, as store_saver does.
+struct Saver : ChildOutput {
+    Saver(const std::string& file, int count, const std::string& name)
+        : ChildOutput({VAVIVOR_STORE_SAVER, file, std::to_string(count), name}) {}
 
     // Waits for the end and adds every record reported as saved (whole lines only) to `saved`,
     // number to description; a number reported twice is a failure. Returns how many were
     // reported.
     int finish(std::map<int, std::string>& saved) const {
-        std::string text;
-        char buffer[4096];
-        for (ssize_t got = 0; (got = read(m_out, buffer, sizeof buffer)) > 0;) {
-            text.append(buffer, static_cast<std::size_t>(got));
-        }
-        waitpid(m_pid, nullptr, 0);
+        const std::string text = read();
         int reported = 0;
         for (std::size_t at = 0, end = 0; (end = text.find('\n', at)) != std::string::npos;
              at = end + 1) {
@@ -65,10 +34,6 @@ public:
         }
         return reported;
     }
-
-private:
-    pid_t m_pid = -1;
-    int m_out = -1;
 };
 
 // Every record reported as saved stands in the file with its description, live and whole.
