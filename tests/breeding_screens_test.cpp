@@ -117,6 +117,20 @@ TEST(FullScreenPrintTest, PausesOrPrintsAfterEachFigure) {
     }
 }
 
+TEST(FullScreenPrintTest, AutoPrintStopsAtTheFirstFailedPageOfARun) {
+    LogicRig rig;
+    rig.controls.autoPrintBox = true;
+    rig.state.screen.gridFlag[0] = 1;
+    rig.platform.printer.failingEndDocs = 100;
+    breedRelatives(rig.state, rig.services);
+    EXPECT_EQ(rig.platform.printer.documents, 1);
+    ASSERT_EQ(rig.platform.dialogs.messages().size(), 1U);
+    EXPECT_NE(rig.platform.dialogs.messages()[0].find("Auto-Print stops"), std::string::npos);
+    breedRelatives(rig.state, rig.services);
+    EXPECT_EQ(rig.platform.printer.documents, 2);
+    EXPECT_EQ(rig.platform.dialogs.messages().size(), 2U);
+}
+
 // ---------------------------------------------------------------- the hit test and picking
 
 // Positions are rounded halves to even before dividing by the cell size; x and y alike.
