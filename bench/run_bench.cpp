@@ -24,7 +24,7 @@ std::string longRun() {
         GeneSet central = startGenes();
         for (int i = 0; i < kRunScreens; ++i) {
             if (i % 7 == 6) {
-                history.back();
+                history.goTo(history.entry(history.current()).parent);
                 text += runMoveLine(history.current());
             }
             HistoryEntry entry;

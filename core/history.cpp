@@ -35,22 +35,6 @@ bool HistoryState::canGoForward() const {
     return m_current >= 0 && entry(m_current).lastChild >= 0;
 }
 
-bool HistoryState::back() {
-    if (!canGoBack()) {
-        return false;
-    }
-    m_current = entry(m_current).parent;
-    return true;
-}
-
-bool HistoryState::forward() {
-    if (!canGoForward()) {
-        return false;
-    }
-    m_current = entry(m_current).lastChild;
-    return true;
-}
-
 bool HistoryState::goTo(int index) {
     if (index < 0 || index >= size()) {
         return false;

@@ -28,9 +28,6 @@ public:
 
     [[nodiscard]] bool canGoBack() const;
     [[nodiscard]] bool canGoForward() const;
-    // The parent, or the child visited last, becomes current; false when there is none.
-    bool back();
-    bool forward();
     // Entry `index` becomes current, and every entry on the way from the first one to it
     // becomes its parent's last visited child. False for an index that is no entry.
     bool goTo(int index);

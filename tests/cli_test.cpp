@@ -217,7 +217,7 @@ TEST(LineageCliTest, TheLineageOfTheRunsCurrentScreenInEachFormat) {
     ScriptedRandom random;
     random.queueDraws(7);
     record(mutationScreen(history.entry(1).screen.central, random));
-    history.back();
+    history.goTo(history.entry(history.current()).parent);
     RunFileWriter writer;
     std::string error;
     ASSERT_TRUE(writer.create(
