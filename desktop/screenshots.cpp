@@ -2,15 +2,8 @@
 // mutation grid and with the relatives screen, and the catalogue of a storage file, on the
 // offscreen platform with the program's own windows.
 //   vavivor_screenshots OUTPUT_FOLDER
-#include "core/random_source.h"
-#include "mainwindow/main_window.h"
 #include "mainwindow/wiring.h"
 #include "platform/fonts.h"
-#include "platform/qt_dialogs.h"
-#include "platform/qt_help_viewer.h"
-#include "platform/qt_printer_page.h"
-#include "platform/system_clock.h"
-#include "printing/ui/qt_print_dialogs.h"
 #include "storage/record_io.h"
 
 #include <QAction>
@@ -75,20 +68,13 @@ int main(int argc, char** argv) {
     }
     registerFontSubstitutions();
     useWindowFace();
-    QtDialogs dialogs;
-    QtPrinterPage printer;
-    QtPrintDialogs printDialogs(printer);
-    QtHelpViewer help;
-    TwisterRandom random;
-    SystemClock clock;
-    MainWindow window(PlatformServices{dialogs, printDialogs, printer, help, random, clock});
-    dialogs.setParent(&window);
-    wireProgram(window);
+    QtProgram program;
+    MainWindow& window = program.window;
     window.setProgramFolder(folder.path().toStdString());
     window.startUp();
     window.show();
 
-    random.useSeed(11); // the same grid at every build
+    program.random.useSeed(11); // the same grid at every build
     window.commands().drawMutations->click();
     bool ok = save(&window, out + "/mutations.png");
     window.commands().drawRelatives->click();

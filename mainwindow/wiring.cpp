@@ -1,16 +1,9 @@
 #include "wiring.h"
 
 #include "breeding_wiring.h"
-#include "core/random_source.h"
 #include "history_wiring.h"
 #include "lineage_export_wiring.h"
-#include "main_window.h"
 #include "platform/fonts.h"
-#include "platform/qt_dialogs.h"
-#include "platform/qt_help_viewer.h"
-#include "platform/qt_printer_page.h"
-#include "platform/system_clock.h"
-#include "printing/ui/qt_print_dialogs.h"
 #include "printing_wiring.h"
 #include "replay_wiring.h"
 #include "runs_wiring.h"
@@ -38,19 +31,17 @@ void wireProgram(MainWindow& window) {
         [&selection] { selection.showStoreSelection(true); });
 }
 
+QtProgram::QtProgram() {
+    dialogs.setParent(&window);
+    wireProgram(window);
+}
+
 int runProgram(const std::string& programFolder, const std::string& storageFile) {
     registerFontSubstitutions();
     useWindowFace();
-    QtDialogs dialogs;
-    QtPrinterPage printer;
-    QtPrintDialogs printDialogs(printer);
-    QtHelpViewer help;
-    TwisterRandom random;
-    SystemClock clock;
-
-    MainWindow window(PlatformServices{dialogs, printDialogs, printer, help, random, clock});
-    dialogs.setParent(&window);
-    wireProgram(window);
+    QtProgram program;
+    QtDialogs& dialogs = program.dialogs;
+    MainWindow& window = program.window;
     if (!programFolder.empty()) {
         window.setProgramFolder(programFolder);
     }
