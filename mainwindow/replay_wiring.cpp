@@ -1,7 +1,6 @@
 #include "replay_wiring.h"
 
 #include "breeding/replay.h"
-#include "breeding/ui/family_tree_window.h"
 #include "main_window.h"
 #include "platform/control_notes.h"
 #include "platform/picture_area.h"
@@ -185,8 +184,12 @@ private:
                 keep(control, control->isEnabled());
             }
         }
-        for (FamilyTreeWindow* tree : m_window.findChildren<FamilyTreeWindow*>()) {
-            keep(tree, tree->isEnabled());
+        // The main window's other windows (family tree, catalogue, earlier runs, closer looks)
+        // can change the screen too; the help is a window of its own and stays open to read.
+        for (QWidget* other : m_window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other->isWindow()) {
+                keep(other, other->isEnabled());
+            }
         }
         for (const auto& [control, enabled] : m_locked) {
             setEnabled(control, false);
