@@ -4,6 +4,8 @@
 #include "core/main_controls.h"
 #include "platform/lineage_export.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QString>
 
 namespace vavivor {
@@ -24,10 +26,13 @@ std::optional<std::string> writeLineage(const std::vector<LineageStep>& steps,
                                         LineageFileKind kind) {
     QString error;
     const QString file = QString::fromStdString(path);
+    // A long lineage takes a while to encode.
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
     const bool written =
         kind == LineageFileKind::Gif
             ? writeLineageGif(steps, file, &error)
             : writeLineageSheet(steps, QString::fromStdString(heading), file, &error);
+    QGuiApplication::restoreOverrideCursor();
     if (written) {
         return std::nullopt;
     }
