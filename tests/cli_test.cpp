@@ -11,8 +11,10 @@
 #include "storage/run_file.h"
 #include "storage_fakes.h"
 #include "support/logic_rig.h"
+#include "support/pdf_text.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -231,6 +233,15 @@ TEST(LineageCliTest, TheLineageOfTheRunsCurrentScreenInEachFormat) {
     const Result genes = run("lineage " + runFile);
     EXPECT_EQ(genes.status, kExitOk) << genes.err;
     EXPECT_EQ(genes.out, "1\tstart\t5 5 5 5 5 5 5 5\n2\tpicked from relatives\t5 5 4 5 5 5 5 5\n");
+
+    const QString gif = dir.filePath("l.gif");
+    ASSERT_EQ(run("lineage " + runFile + " --format gif -o " + gif.toStdString()).status, kExitOk);
+    QImageReader frames(gif);
+    EXPECT_EQ(frames.imageCount(), 2);
+    EXPECT_EQ(frames.size(), QSize(656, 656));
+    const QString pdf = dir.filePath("l.pdf");
+    ASSERT_EQ(run("lineage " + runFile + " --format pdf -o " + pdf.toStdString()).status, kExitOk);
+    EXPECT_TRUE(pdfToolOutput("pdftotext", {pdf, "-"}).contains("picked from relatives"));
 }
 
 struct FailureCase {
