@@ -26,6 +26,8 @@ public:
     virtual void setRecordNumberCaption(const std::string& caption) = 0;
     // A short note in the status bar about what just happened.
     virtual void showStatus(const std::string& text) = 0;
+    // The note showStatus gave last, empty before the first.
+    [[nodiscard]] virtual std::string status() const = 0;
     // The history of screens has a new entry or a new current one: Back (mnuZELback) and
     // Forward (mnuZELforward) follow, and so does the family tree. Controls without a Go menu
     // ignore it.

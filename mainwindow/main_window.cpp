@@ -446,6 +446,7 @@ void MainWindow::setRecordNumberCaption(const std::string& caption) {
 }
 
 void MainWindow::showStatus(const std::string& text) {
+    m_statusNote = text;
     // The label keeps the note when a menu's hint has replaced the message and gone again.
     m_controls->statusText->setText(QString::fromStdString(text));
     statusBar()->showMessage(m_controls->statusText->text());

@@ -79,6 +79,7 @@ public:
     void showRecordLabels(bool visible) override;
     void setRecordNumberCaption(const std::string& caption) override;
     void showStatus(const std::string& text) override;
+    std::string status() const override { return m_statusNote; }
     void historyChanged(bool canGoBack, bool canGoForward) override;
 
 signals:
@@ -105,6 +106,7 @@ private:
     void endProgram();
 
     ProgramState m_state;
+    std::string m_statusNote; // what showStatus said last
     Services m_services;
     std::function<void()> m_storageStartUp;
     std::function<void(const std::string&)> m_storageFileOpener;

@@ -106,8 +106,7 @@ private:
         if (m_replay) {
             return;
         }
-        const auto* status = m_window.findChild<QLabel*>(QStringLiteral("statusText"));
-        Replay replay = beginReplay(m_window.state(), status->text().toStdString());
+        Replay replay = beginReplay(m_window.state(), m_window.services().controls.status());
         if (replay.size() == 0) {
             return;
         }

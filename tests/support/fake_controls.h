@@ -26,6 +26,9 @@ public:
     void showRecordLabels(bool visible) override { recordLabelsVisible = visible; }
     void setRecordNumberCaption(const std::string& caption) override { recordNumber = caption; }
     void showStatus(const std::string& text) override { statusLines.push_back(text); }
+    std::string status() const override {
+        return statusLines.empty() ? std::string() : statusLines.back();
+    }
     void historyChanged(bool canGoBack, bool canGoForward) override {
         backEnabled = canGoBack;
         forwardEnabled = canGoForward;
