@@ -188,6 +188,9 @@ int writeWhole(const std::string& path, std::ostream& err,
         }
         return fail(systemReason(failure));
     }
+    if (replace) {
+        syncFolderOf(target); // the new name as well as the bytes
+    }
     return kExitOk;
 }
 

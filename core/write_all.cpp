@@ -1,6 +1,7 @@
 #include "write_all.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace vavivor {
@@ -23,6 +24,16 @@ std::size_t writeAll(int fd, const void* data, std::size_t size, int* error,
         }
     }
     return done;
+}
+
+void syncFolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        static_cast<void>(::fsync(fd));
+        ::close(fd);
+    }
 }
 
 } // namespace vavivor

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <sys/types.h>
 
 namespace vavivor {
@@ -12,5 +13,10 @@ namespace vavivor {
 // and stays as it was when all went out.
 std::size_t writeAll(int fd, const void* data, std::size_t size, int* error,
                      std::optional<off_t> offset = std::nullopt);
+
+// Flushes the folder that holds `path` to the disk, so that a file newly made in it keeps its
+// name after a crash as well as its bytes. Best effort: a folder that cannot be opened or
+// synced is left as it is.
+void syncFolderOf(const std::string& path);
 
 } // namespace vavivor

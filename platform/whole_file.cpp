@@ -102,6 +102,9 @@ bool WholeFile::commit() {
         }
         return false;
     }
+    if (S_ISREG(written.st_mode)) {
+        syncFolderOf(m_path.toStdString()); // the file's name as well as its bytes
+    }
     return true;
 }
 

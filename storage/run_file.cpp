@@ -383,14 +383,7 @@ bool RunFileWriter::create(const std::string& path, const std::string& firstLine
         static_cast<void>(::unlink(path.c_str()));
         return false;
     }
-    // The new name must outlive a crash as well as the lines.
-    const std::size_t slash = path.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
-    const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        static_cast<void>(::fsync(folderFd));
-        ::close(folderFd);
-    }
+    syncFolderOf(path); // the new name must outlive a crash as well as the lines
     return true;
 }
 

@@ -253,6 +253,8 @@ bool writeStoreRecord(const std::string& path, int n, const StorageRecord& recor
         *error = systemFailure("write", path, reason);
         return false;
     }
+    // The first save may have made the file: its name must outlive a crash as well.
+    syncFolderOf(path);
     return true;
 }
 
