@@ -15,6 +15,7 @@ fail() {
     echo "install_test: $*" >&2
     exit 1
 }
+. "$(dirname "$0")/support/installed_program.sh"
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
@@ -57,20 +58,8 @@ if command -v appstreamcli >/dev/null; then
 fi
 
 # The installed program, started from elsewhere with an empty home folder.
-home=$work/home
-mkdir -p "$home"
-log=$work/vavivor.log
-(cd "$work" && exec env -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_CONFIG_HOME HOME="$home" \
-    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="vavivor.help.info=true" \
-    "$prefix/bin/vavivor" >"$log" 2>&1) &
-pid=$!
-expected="help collection: $prefix/share/vavivor/ZelHelp.qhc"
-for _ in $(seq 1 300); do
-    grep -qF "$expected" "$log" && [[ -s $home/.local/share/Vavivor/str-data.txt ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the installed program ended early: $(cat "$log")"
-    sleep 0.1
-done
-grep -qF "$expected" "$log" || fail "the installed program did not find its help: $(cat "$log")"
+start_installed "$prefix" "$work"
+wait_for_help "$prefix" test -s "$home/.local/share/Vavivor/str-data.txt"
 [[ -s $home/.local/share/Vavivor/str-data.txt ]] ||
     fail "no storage list in $home/.local/share/Vavivor"
 leftovers=$(find "$prefix" -name 'str-data.txt' -o -name '*.zld')

@@ -20,6 +20,7 @@ fail() {
     echo "package_test: $*" >&2
     exit 1
 }
+. "$(dirname "$0")/support/installed_program.sh"
 
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 ||
     fail "cpack failed: $(cat "$work/cpack.log")"
@@ -49,20 +50,8 @@ version=$("$usr/bin/vavivor" --version)
 
 # The unpacked program started offscreen with an empty home: it looks for its help beside
 # itself. Then the help window of the same lookup opens the unpacked collection.
-home=$work/home
-mkdir -p "$home"
-log=$work/vavivor.log
-(cd "$work" && exec env -u XDG_DATA_HOME -u XDG_CACHE_HOME -u XDG_CONFIG_HOME HOME="$home" \
-    QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="vavivor.help.info=true" \
-    "$usr/bin/vavivor" >"$log" 2>&1) &
-pid=$!
-expected="help collection: $usr/share/vavivor/ZelHelp.qhc"
-for _ in $(seq 1 300); do
-    grep -qF "$expected" "$log" && break
-    kill -0 "$pid" 2>/dev/null || fail "the unpacked program ended early: $(cat "$log")"
-    sleep 0.1
-done
-grep -qF "$expected" "$log" || fail "the unpacked program did not find its help: $(cat "$log")"
+start_installed "$usr" "$work"
+wait_for_help "$usr"
 env HOME="$home" XDG_CACHE_HOME="$home/.cache" QT_QPA_PLATFORM=offscreen \
     "$help_check" "$usr/bin" || fail "the unpacked help does not open"
 
